@@ -1,0 +1,109 @@
+#include "QuizFile.h"
+
+#include "QuizFileError.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+[[noreturn]] void fail(const std::filesystem::path &path, const std::string &problem)
+{
+    throw QuizFileError("Cannot load the quiz file \"" + path.string() + "\": " + problem);
+}
+
+// Only a regular file is opened: a folder cannot be read as text, and a FIFO or a device could
+// block the window for ever or never end.
+void checkIsRegularFile(const std::filesystem::path &path)
+{
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found)
+        fail(path, "the file does not exist.");
+    if (error)
+        fail(path, "the file cannot be read (" + error.message() + ").");
+    if (status.type() == std::filesystem::file_type::directory)
+        fail(path, "it is a folder, not a quiz file.");
+    if (status.type() != std::filesystem::file_type::regular)
+        fail(path, "it is not a regular file.");
+}
+
+class LineReader
+{
+public:
+    explicit LineReader(std::streambuf &buffer) : buffer(buffer) { }
+
+    void skipByteOrderMark()
+    {
+        static constexpr char mark[] = "\xEF\xBB\xBF";
+        for (int i = 0; i < 3; ++i) {
+            if (buffer.sgetc() != static_cast<unsigned char>(mark[i])) {
+                // Put back what matched so far: it belongs to the first line.
+                for (; i > 0; --i)
+                    buffer.sungetc();
+                return;
+            }
+            buffer.sbumpc();
+        }
+    }
+
+    enum class Result { Line, End, TooLong };
+
+    Result readLine(std::string &line)
+    {
+        line.clear();
+        for (;;) {
+            const int c = buffer.sbumpc();
+            if (c == std::char_traits<char>::eof())
+                return line.empty() ? Result::End : Result::Line;
+            if (c == '\n')
+                return Result::Line;
+            if (c == '\r') {
+                if (buffer.sgetc() == '\n')
+                    buffer.sbumpc();
+                return Result::Line;
+            }
+            if (line.size() == QuizMaxLineLength)
+                return Result::TooLong;
+            line.push_back(static_cast<char>(c));
+        }
+    }
+
+private:
+    std::streambuf &buffer;
+};
+
+std::string shortFileProblem(std::size_t lineCount)
+{
+    const std::string lines = lineCount == 1 ? "1 line" : std::to_string(lineCount) + " lines";
+    return "it has only " + lines + ", but a quiz needs " + std::to_string(QuizLineCount)
+        + ": twenty questions of five lines each, then the four names.";
+}
+
+} // namespace
+
+QuizText LoadQuizLines(const std::filesystem::path &path)
+{
+    checkIsRegularFile(path);
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        fail(path, std::string("the file cannot be read (") + std::strerror(errno) + ").");
+
+    LineReader reader(*file.rdbuf());
+    reader.skipByteOrderMark();
+    QuizText text;
+    for (std::size_t i = 0; i < QuizLineCount; ++i) {
+        switch (reader.readLine(text[i])) {
+        case LineReader::Result::Line:
+            break;
+        case LineReader::Result::End:
+            fail(path, shortFileProblem(i));
+        case LineReader::Result::TooLong:
+            fail(path, "line " + std::to_string(i + 1) + " is longer than "
+                     + std::to_string(QuizMaxLineLength) + " characters, so this is not a quiz file.");
+        }
+    }
+    return text;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+// A quiz is twenty blocks of five lines (the question, then its answers A to D) followed by the
+// names of the four cast members that answers A to D vote for.
+inline constexpr std::size_t QuizLineCount = 104;
+inline constexpr std::size_t QuizNameLine = 100;
+inline constexpr std::size_t QuizMaxLineLength = 64 * 1024;
+
+using QuizText = std::array<std::string, QuizLineCount>;
+
+// Reads the first 104 lines of a quiz file, byte for byte. A line ends at CR LF, LF or a lone
+// CR; a UTF-8 byte-order mark before the first line is dropped; nothing after line 104 is read.
+// Either the whole quiz comes back or a QuizFileError is thrown: there is no partial result.
+QuizText LoadQuizLines(const std::filesystem::path &path);

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the named tasks need and that are not installed yet.
+# Usage: scripts/install-deps.sh build|run|test|fuzz|package ...
+# Quick when nothing is missing: it only asks dpkg. Needs root, or sudo.
+set -euo pipefail
+
+declare -A needs=(
+    [build]="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev"
+    [run]="qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core xvfb xauth imagemagick"
+    [test]="fonts-dejavu-core"
+    [fuzz]="clang-14 libclang-rt-14-dev"
+    [package]="dpkg-dev file desktop-file-utils appstream"
+)
+
+wanted=()
+for task in "$@"; do
+    [[ -n "${needs[$task]+set}" ]] || { echo "install-deps: unknown task '$task'" >&2; exit 2; }
+    read -ra packages <<<"${needs[$task]}"
+    wanted+=("${packages[@]}")
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "install-deps: run as root, or install sudo" >&2; exit 1; }
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+#include <string>
+
+// A scratch folder for quiz files made by a test.
+class TempQuizDir
+{
+public:
+    // Lines "Q1", "Q1 A", ..., "Q20 D", then the four names, each followed by eol.
+    static std::string quizBody(const std::string &eol = "\r\n", const std::string &names = "Kest,Dorv,Oro,Bexal",
+                                int lineCount = 104)
+    {
+        static const char *const suffixes[] = { "", " A", " B", " C", " D" };
+        std::string body;
+        std::size_t nameStart = 0;
+        for (int i = 0; i < lineCount; ++i) {
+            if (i < 100) {
+                body += "Q" + std::to_string(i / 5 + 1) + suffixes[i % 5];
+            } else if (i < 104) {
+                const auto comma = names.find(',', nameStart);
+                body += names.substr(nameStart, comma - nameStart);
+                nameStart = comma == std::string::npos ? names.size() : comma + 1;
+            } else {
+                body += "extra " + std::to_string(i);
+            }
+            body += eol;
+        }
+        return body;
+    }
+
+    std::string write(const std::string &name, const std::string &content) const
+    {
+        const std::string path = filePath(name);
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    std::string filePath(const std::string &name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+
+private:
+    QTemporaryDir dir;
+};

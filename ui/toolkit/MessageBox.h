@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Modal message boxes with a title, a text, no icon and either OK or OK and Cancel.
+// Tests queue answers with setNextAnswer(); the real box is shown only when none is queued.
+class MessageBox
+{
+public:
+    enum class Buttons { Ok, OkCancel };
+    enum class Answer { Ok, Cancel };
+
+    // Closing the box counts as Cancel.
+    static Answer show(QWidget *parent, const QString &title, const QString &text, Buttons buttons);
+
+    // Test seams: the next show() returns this answer without showing a box; and what the last
+    // show() was asked to display.
+    static void setNextAnswer(Answer answer);
+    static QString lastTitle();
+    static QString lastText();
+    static int shownCount();
+};

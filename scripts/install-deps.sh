@@ -6,8 +6,8 @@ set -euo pipefail
 
 declare -A needs=(
     [build]="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev"
-    [run]="qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core xvfb xauth imagemagick"
-    [test]="fonts-dejavu-core"
+    [run]="qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core fonts-liberation2 xvfb xauth imagemagick"
+    [test]="fonts-dejavu-core fonts-liberation2"
     [fuzz]="clang-14 libclang-rt-14-dev"
     [package]="dpkg-dev file desktop-file-utils appstream"
 )

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include <cstdio>
 #include <deque>
 
 namespace {
@@ -31,6 +32,20 @@ MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString
     return box.exec() == QMessageBox::Ok ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel;
 }
 
+// With MATCHMAKER_NONINTERACTIVE set (scripts, smoke tests) a box is written to standard error
+// and answered with OK instead of waiting for a user who is not there.
+bool interactive()
+{
+    static const bool value = qEnvironmentVariableIsEmpty("MATCHMAKER_NONINTERACTIVE");
+    return value;
+}
+
+MessageBox::Answer answerNonInteractively(const QString &title, const QString &text)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    return MessageBox::Answer::Ok;
+}
+
 } // namespace
 
 MessageBox::Answer MessageBox::show(QWidget *parent, const QString &title, const QString &text, Buttons buttons)
@@ -40,7 +55,7 @@ MessageBox::Answer MessageBox::show(QWidget *parent, const QString &title, const
     state.lastText = text;
     ++state.shownCount;
     if (state.nextAnswers.empty())
-        return showReal(parent, title, text, buttons);
+        return interactive() ? showReal(parent, title, text, buttons) : answerNonInteractively(title, text);
     const Answer answer = state.nextAnswers.front();
     state.nextAnswers.pop_front();
     return answer;
@@ -64,4 +79,9 @@ QString MessageBox::lastText()
 int MessageBox::shownCount()
 {
     return seam().shownCount;
+}
+
+void MessageBox::resetSeam()
+{
+    seam() = Seam();
 }

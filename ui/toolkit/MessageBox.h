@@ -6,6 +6,8 @@ class QWidget;
 
 // Modal message boxes with a title, a text, no icon and either OK or OK and Cancel.
 // Tests queue answers with setNextAnswer(); the real box is shown only when none is queued.
+// With the environment variable MATCHMAKER_NONINTERACTIVE set, a box is written to standard
+// error and answered with OK at once.
 class MessageBox
 {
 public:
@@ -21,4 +23,6 @@ public:
     static QString lastTitle();
     static QString lastText();
     static int shownCount();
+    // Forgets queued answers and what was shown.
+    static void resetSeam();
 };

@@ -1,0 +1,28 @@
+#include "Application.h"
+
+#include "FatalError.h"
+
+#include <QIcon>
+
+#include <exception>
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName("matchmaker");
+    setApplicationDisplayName("Brindlecast Match Maker");
+    setApplicationVersion(QStringLiteral(MATCHMAKER_VERSION));
+    setDesktopFileName("matchmaker");
+    setWindowIcon(QIcon(":/assets/matchmaker.ico"));
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &error) {
+        FatalError::show(QString::fromUtf8(error.what()));
+    } catch (...) {
+        FatalError::show("An unexpected error occurred.");
+    }
+    return false;
+}

@@ -1,0 +1,380 @@
+#include "ExtraQZT.h"
+#include "Main.h"
+#include "MessageBox.h"
+#include "OpenDialog.h"
+#include "SoundPlayer.h"
+#include "TempQuizDir.h"
+
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using Tallies = std::array<std::int16_t, 4>;
+
+class TestMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void designGeometry_data();
+    void designGeometry();
+    void windowIsFixedAndTitled();
+    void startupShowsQuestionOneWithFocusOnNewTest();
+    void twentyClicksBringTheResult();
+    void okStartsAgainAtQuestionOne();
+    void cancelClosesTheWindow();
+    void realResultsBoxIsModalAndAnswered();
+    void newTest_data();
+    void newTest();
+    void newTestCancelAfterAChoiceChangesNothing();
+    void openDialogMatchesQztInAnyCase();
+    void answerKeys_data();
+    void answerKeys();
+    void typingIntoABoxChangesNothing();
+    void startupWithoutQuizExitsWithStatus1();
+
+private:
+    QPushButton *button(const char *name) const { return window->findChild<QPushButton *>(name); }
+    QStringList boxes() const;
+    void clickAnswers(int count, const char *button = "Command2");
+
+    std::unique_ptr<Main> window;
+    QStringList sounds;
+};
+
+void TestMain::initTestCase()
+{
+    QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
+    SoundPlayer::setRecorder([this](const QString &name) { sounds << name; });
+}
+
+void TestMain::init()
+{
+    sounds.clear();
+    MessageBox::resetSeam();
+    window = std::make_unique<Main>();
+    QVERIFY(window->Form_Initialize());
+    window->showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+void TestMain::cleanup()
+{
+    window.reset();
+}
+
+QStringList TestMain::boxes() const
+{
+    QStringList texts;
+    for (const auto *box : window->Text)
+        texts << box->toPlainText();
+    return texts;
+}
+
+void TestMain::clickAnswers(int count, const char *name)
+{
+    for (int i = 0; i < count; ++i)
+        QTest::mouseClick(button(name), Qt::LeftButton);
+}
+
+void TestMain::designGeometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("Label1") << "Label1" << QRect(360, 3120, 1575, 495) << "Question";
+    QTest::newRow("Label2") << "Label2" << QRect(4920, 1920, 1455, 495) << "Answers";
+    QTest::newRow("Command1") << "Command1" << QRect(4080, 3960, 855, 255) << "New Test";
+    QTest::newRow("Text0") << "Text0" << QRect(360, 3600, 2895, 1005) << "";
+    QTest::newRow("Text1") << "Text1" << QRect(6960, 1920, 2175, 405) << "";
+    QTest::newRow("Text2") << "Text2" << QRect(6960, 2400, 2175, 405) << "";
+    QTest::newRow("Text3") << "Text3" << QRect(6960, 2880, 2175, 405) << "";
+    QTest::newRow("Text4") << "Text4" << QRect(6960, 3360, 2175, 405) << "";
+    QTest::newRow("Command2") << "Command2" << QRect(6480, 2040, 375, 255) << "A";
+    QTest::newRow("Command3") << "Command3" << QRect(6480, 2520, 375, 255) << "B";
+    QTest::newRow("Command4") << "Command4" << QRect(6480, 3000, 375, 255) << "C";
+    QTest::newRow("Command5") << "Command5" << QRect(6480, 3480, 375, 255) << "D";
+    QTest::newRow("URLLink1") << "URLLink1" << QRect(5760, 3840, 3375, 375) << "";
+    QTest::newRow("URLLink2") << "URLLink2" << QRect(5760, 4200, 3255, 375) << "";
+    QTest::newRow("Image1") << "Image1" << QRect(120, 2040, 3000, 1125) << "";
+    QTest::newRow("Scrollpic") << "Scrollpic" << QRect(0, 0, 2640, 1665) << "";
+}
+
+void TestMain::designGeometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    const auto *widget = window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+
+    QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    QVERIFY(widget->isVisible());
+    if (const auto *pushButton = qobject_cast<const QPushButton *>(widget))
+        QCOMPARE(pushButton->text(), caption);
+    if (const auto *label = qobject_cast<const QLabel *>(widget); label && !caption.isEmpty())
+        QCOMPARE(label->text(), caption);
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget)) {
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    }
+    if (widget->focusPolicy() != Qt::NoFocus)
+        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(name));
+}
+
+void TestMain::windowIsFixedAndTitled()
+{
+    QCOMPARE(window->windowTitle(), "Brindlecast Match Maker!");
+    QCOMPARE(window->size(), QSize(636, 325));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(window->findChild<QLabel *>("Label1")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+    const QStringList tabOrder { "Command1", "Text0",    "Text1",    "Text2",    "Text3",    "Text4",
+                                 "Command2", "Command3", "Command4", "Command5", "URLLink1", "URLLink2" };
+    QStringList chain;
+    for (QWidget *widget = window->nextInFocusChain(); widget != window.get(); widget = widget->nextInFocusChain()) {
+        if (tabOrder.contains(widget->objectName()))
+            chain << widget->objectName();
+    }
+    QCOMPARE(chain, tabOrder);
+}
+
+void TestMain::startupShowsQuestionOneWithFocusOnNewTest()
+{
+    QCOMPARE(boxes().first(), "What would you do on a free afternoon aboard the Brindle Wren?");
+    for (const QString &text : boxes())
+        QVERIFY(!text.isEmpty());
+    QCOMPARE(window->quiz().QuestionStart, 5);
+    QCOMPARE(QApplication::focusWidget(), button("Command1"));
+}
+
+void TestMain::twentyClicksBringTheResult()
+{
+    clickAnswers(15, "Command4");
+    clickAnswers(4, "Command5");
+    QCOMPARE(MessageBox::shownCount(), 0);
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+
+    clickAnswers(1, "Command2");
+
+    QCOMPARE(MessageBox::shownCount(), 1);
+    QCOMPARE(MessageBox::lastTitle(), "Your results!");
+    QCOMPARE(MessageBox::lastText(),
+             "Your most compatible with Oro!,  If you would like to try again press ok.  If you want to quit "
+             "hit cancel. ");
+    QCOMPARE(sounds, QStringList { "orosound.wav" });
+}
+
+void TestMain::okStartsAgainAtQuestionOne()
+{
+    const QStringList first = boxes();
+    clickAnswers(7, "Command3");
+    QVERIFY(boxes() != first);
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+
+    clickAnswers(13, "Command3");
+
+    QCOMPARE(boxes(), first);
+    QCOMPARE(window->quiz().Tallies, (Tallies { 0, 0, 0, 0 }));
+    QVERIFY(window->isVisible());
+}
+
+void TestMain::cancelClosesTheWindow()
+{
+    clickAnswers(19);
+    const QStringList last = boxes();
+    MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
+
+    clickAnswers(1);
+
+    QVERIFY(!window->isVisible());
+    QCOMPARE(boxes(), last);
+}
+
+// Drives a real QMessageBox, not the queue, so that the box the user sees is covered too.
+void TestMain::realResultsBoxIsModalAndAnswered()
+{
+    clickAnswers(19, "Command5");
+    QString seenText;
+    bool seenIcon = true;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seenText = box->text();
+        seenIcon = box->icon() != QMessageBox::NoIcon;
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+
+    clickAnswers(1, "Command5");
+
+    QVERIFY(seenText.startsWith("Your most compatible with Bexal!,  If"));
+    QVERIFY(!seenIcon);
+    QCOMPARE(window->quiz().QuestionStart, 5);
+}
+
+void TestMain::newTest_data()
+{
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<bool>("loads");
+
+    QTest::newRow("cancel") << "" << false;
+    QTest::newRow("good file") << "episode2.QZT" << true;
+    QTest::newRow("lower-case extension") << "copy.qzt" << true;
+    QTest::newRow("short file") << "short.QZT" << false;
+    QTest::newRow("missing file") << "gone.QZT" << false;
+}
+
+void TestMain::newTest()
+{
+    QFETCH(QString, choice);
+    QFETCH(bool, loads);
+    TempQuizDir dir;
+    dir.write("copy.qzt", TempQuizDir::quizBody());
+    dir.write("short.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
+    const QString path = choice.isEmpty()                ? QString()
+        : choice == "episode2.QZT" ? QDir::current().absoluteFilePath(choice)
+                                   : QString::fromStdString(dir.filePath(choice.toStdString()));
+    clickAnswers(6, "Command3");
+    const QStringList shown = boxes();
+    OpenDialog::setNextFileName(path);
+    const bool failed = !loads && !path.isEmpty();
+    if (failed)
+        MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+
+    QCOMPARE(MessageBox::shownCount(), failed ? 1 : 0);
+    if (failed) {
+        QVERIFY2(MessageBox::lastText().contains(path), qPrintable(MessageBox::lastText()));
+        QVERIFY(MessageBox::lastText().contains(choice == "short.QZT" ? "only 60 lines" : "does not exist"));
+    }
+    QCOMPARE(window->openDialog().nameFilters(), QStringList { "Qzt Files  (*.QZT)" });
+    if (loads) {
+        QVERIFY(boxes() != shown);
+        QCOMPARE(window->quiz().QuestionStart, 5);
+        QCOMPARE(window->quiz().Tallies, (Tallies { 0, 0, 0, 0 }));
+    } else {
+        QCOMPARE(boxes(), shown);
+        QCOMPARE(window->quiz().QuestionStart, 35);
+        QCOMPARE(window->quiz().Tallies, (Tallies { 0, 6, 0, 0 }));
+    }
+}
+
+void TestMain::newTestCancelAfterAChoiceChangesNothing()
+{
+    OpenDialog::setNextFileName(QDir::current().absoluteFilePath("episode2.QZT"));
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+    clickAnswers(3);
+    const QStringList shown = boxes();
+
+    OpenDialog::setNextFileName(QString());
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+
+    QCOMPARE(boxes(), shown);
+    QCOMPARE(window->quiz().Tallies, (Tallies { 3, 0, 0, 0 }));
+    QCOMPARE(window->openDialog().fileName(), QDir::current().absoluteFilePath("episode2.QZT"));
+}
+
+void TestMain::openDialogMatchesQztInAnyCase()
+{
+    TempQuizDir dir;
+    for (const char *name : { "upper.QZT", "lower.qzt", "Mixed.Qzt", "notes.txt", "quiz.qzt.bak" })
+        dir.write(name, "x");
+    const QString folder = QString::fromStdString(dir.filePath(""));
+    QStringList listed;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->setDirectory(folder);
+        auto *view = dialog->findChild<QListView *>("listView");
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        QTRY_COMPARE(model->rowCount(view->rootIndex()), 3);
+        for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
+            listed << model->index(row, 0, view->rootIndex()).data().toString();
+        dialog->reject();
+    });
+
+    QTest::mouseClick(button("Command1"), Qt::LeftButton);
+
+    listed.sort();
+    QCOMPARE(listed, (QStringList { "Mixed.Qzt", "lower.qzt", "upper.QZT" }));
+    QCOMPARE(window->quiz().QuestionStart, 5);
+}
+
+void TestMain::answerKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("A") << int(Qt::Key_A) << 0;
+    QTest::newRow("B") << int(Qt::Key_B) << 1;
+    QTest::newRow("C") << int(Qt::Key_C) << 2;
+    QTest::newRow("D") << int(Qt::Key_D) << 3;
+}
+
+void TestMain::answerKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, answer);
+
+    QTest::keyClick(window->windowHandle(), Qt::Key(key));
+
+    // A shortcut presses the button visibly, so the click lands a moment later.
+    Tallies expected {};
+    expected[answer] = 1;
+    QTRY_COMPARE(window->quiz().Tallies, expected);
+    QCOMPARE(window->quiz().QuestionStart, 10);
+}
+
+void TestMain::typingIntoABoxChangesNothing()
+{
+    QPlainTextEdit *box = window->Text[0];
+    const QString text = box->toPlainText();
+    box->setFocus();
+    box->selectAll();
+
+    QTest::keyClicks(box, "xyz 123");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(box->toPlainText(), text);
+    QVERIFY(box->textCursor().hasSelection());
+}
+
+void TestMain::startupWithoutQuizExitsWithStatus1()
+{
+    QTemporaryDir empty;
+    QProcess program;
+    program.setWorkingDirectory(empty.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("MATCHMAKER_NONINTERACTIVE", "1");
+    program.setProcessEnvironment(environment);
+
+    program.start(MATCHMAKER_BINARY, QStringList());
+
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(program.readAllStandardError().contains("\"episode1.qzt\": the file does not exist."));
+}
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"

@@ -1,0 +1,176 @@
+#include "Main.h"
+
+#include "ui_Main.h"
+
+#include "DesignFont.h"
+#include "MessageBox.h"
+#include "QuizFileError.h"
+#include "TextDecoder.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+Main::Main(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::Main>())
+    , quizFlow(*this)
+{
+    ui->setupUi(this);
+    Text = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
+    setFixedSize(size());
+    applyDesignLook();
+    setUpAnswerKeys();
+    connectHandlers();
+    startTimers();
+    ui->Command1->setFocus();
+}
+
+Main::~Main() = default;
+
+void Main::applyDesignLook()
+{
+    setFont(DesignFont::sansSerif(8.25));
+    QPalette window = palette();
+    window.setColor(QPalette::Window, Qt::black);
+    window.setColor(QPalette::WindowText, Qt::white);
+    setPalette(window);
+    for (auto *label : { ui->Label1, ui->Label2 }) {
+        label->setFont(DesignFont::sansSerif(18));
+        setTextColour(label, QColor(0, 0, 255));
+    }
+    ui->Image1->setPixmap(QPixmap(":/assets/image1.gif"));
+    ui->Scrollpic->setPixmap(QPixmap(":/assets/scrollpic.jpg"));
+    // The question boxes keep the desktop's own text-box colours, not the black window's.
+    for (auto *box : Text)
+        box->setPalette(QApplication::palette(box));
+}
+
+// A to D answer from the keyboard too; the buttons keep their one-letter captions.
+void Main::setUpAnswerKeys()
+{
+    const std::array<QPushButton *, 4> buttons { ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
+    for (int k = 0; k < 4; ++k)
+        buttons[k]->setShortcut(QKeySequence(Qt::Key_A + k));
+}
+
+void Main::connectHandlers()
+{
+    connect(ui->Command1, &QPushButton::clicked, this, &Main::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &Main::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Main::Command3_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Main::Command4_Click);
+    connect(ui->Command5, &QPushButton::clicked, this, &Main::Command5_Click);
+}
+
+void Main::startTimers()
+{
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(1000);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName("Timer2");
+    Timer2->setInterval(1000);
+    Timer1->start();
+    Timer2->start();
+}
+
+bool Main::Form_Initialize()
+{
+    try {
+        quizFlow.StartQuiz(ExtraQZT::DefaultQuizFile);
+        return true;
+    } catch (const QuizFileError &error) {
+        reportFileError(error.what());
+        return false;
+    }
+}
+
+void Main::showCentred()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+}
+
+void Main::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (soundPrepared)
+        return;
+    soundPrepared = true;
+    QTimer::singleShot(0, &sound, &SoundPlayer::prepare);
+}
+
+void Main::setQuestionBox(int index, const std::string &text)
+{
+    Text.at(index)->setPlainText(TextDecoder::decode(text));
+}
+
+void Main::playSound(const std::string &fileName)
+{
+    sound.play(QString::fromStdString(fileName));
+}
+
+bool Main::askResults(const std::string &prompt, const std::string &title)
+{
+    return MessageBox::show(this, TextDecoder::decode(title), TextDecoder::decode(prompt),
+                            MessageBox::Buttons::OkCancel)
+        == MessageBox::Answer::Ok;
+}
+
+void Main::reportFileError(const std::string &message)
+{
+    MessageBox::show(isVisible() ? this : nullptr, FileErrorTitle, QString::fromStdString(message),
+                     MessageBox::Buttons::Ok);
+}
+
+void Main::closeWindow()
+{
+    close();
+}
+
+void Main::Command1_Click()
+{
+    Cdlog1.setFilter(QuizFilter);
+    if (!Cdlog1.show(this))
+        return;
+    try {
+        quizFlow.StartNewQuiz(QFile::encodeName(Cdlog1.fileName()).toStdString());
+    } catch (const QuizFileError &error) {
+        reportFileError(error.what());
+    }
+}
+
+void Main::Command2_Click()
+{
+    quizFlow.RecordAnswer(0);
+}
+
+void Main::Command3_Click()
+{
+    quizFlow.RecordAnswer(1);
+}
+
+void Main::Command4_Click()
+{
+    quizFlow.RecordAnswer(2);
+}
+
+void Main::Command5_Click()
+{
+    quizFlow.RecordAnswer(3);
+}

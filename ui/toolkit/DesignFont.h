@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QFont>
+
+// The design's "MS Sans Serif" at a given point size, or the nearest sans-serif face installed.
+// Sizes are set in pixels at 96 dots per inch, as the design was drawn, so that texts keep
+// their place in the fixed-size window whatever the screen's resolution setting.
+class DesignFont
+{
+public:
+    static QFont sansSerif(qreal points);
+};

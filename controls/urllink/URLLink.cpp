@@ -1,0 +1,176 @@
+#include "URLLink.h"
+
+#include "DesignFont.h"
+#include "MessageBox.h"
+#include "MousePointer.h"
+#include "PropertyBag.h"
+#include "PropertyError.h"
+#include "ShellOpener.h"
+#include "Twips.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace {
+
+const QString HandCursorFile = QStringLiteral(":/urllink/hand.cur");
+
+// Qt's cursor-file reader keeps the picture but not the hot spot, which the file's first
+// directory entry holds as two little-endian 16-bit numbers at bytes 10 and 12.
+QCursor handCursor()
+{
+    constexpr qsizetype HotSpotXOffset = 10;
+    constexpr qsizetype HotSpotYOffset = 12;
+    QFile file(HandCursorFile);
+    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QPixmap picture = QPixmap::fromImage(QImage::fromData(data, "CUR"));
+    if (picture.isNull() || data.size() < HotSpotYOffset + 2)
+        return QCursor(Qt::PointingHandCursor);
+    const auto word = [&data](qsizetype at) { return quint8(data.at(at)) | quint8(data.at(at + 1)) << 8; };
+    return QCursor(picture, word(HotSpotXOffset), word(HotSpotYOffset));
+}
+
+} // namespace
+
+URLLink::URLLink(QWidget *parent) : QWidget(parent), lblURL(new QLabel(this))
+{
+    // The surface draws nothing but its black background; its font only measures the text.
+    QPalette surface = palette();
+    surface.setColor(QPalette::Window, Qt::black);
+    setPalette(surface);
+    setAutoFillBackground(true);
+    setFont(DesignFont::sansSerif(12));
+    resize(sizeHint());
+    setUpLabel();
+    InitProperties();
+}
+
+void URLLink::setUpLabel()
+{
+    lblURL->setObjectName(QStringLiteral("lblURL"));
+    lblURL->setTextFormat(Qt::PlainText);
+    QFont underlined = DesignFont::sansSerif(8.25);
+    underlined.setUnderline(true);
+    lblURL->setFont(underlined);
+    QPalette text = lblURL->palette();
+    text.setColor(QPalette::WindowText, Qt::white);
+    lblURL->setPalette(text);
+    lblURL->setCursor(handCursor());
+    lblURL->installEventFilter(this);
+}
+
+QString URLLink::Text() const
+{
+    return lblURL->text();
+}
+
+// Measured in the surface's 12 pt font, not the label's own, so the label's box is larger than
+// the text it draws.
+void URLLink::setText(const QString &sText)
+{
+    lblURL->setText(sText);
+    lblURL->setAccessibleName(sText);
+    const QFontMetrics surface = fontMetrics();
+    lblURL->setGeometry(0, 0, surface.horizontalAdvance(sText), surface.height());
+    emit propertyChanged(QStringLiteral("Text"));
+}
+
+QString URLLink::URL() const
+{
+    return targetUrl;
+}
+
+void URLLink::setURL(const QString &sURL)
+{
+    targetUrl = sURL;
+    RefreshToolTip();
+    emit propertyChanged(QStringLiteral("URL"));
+}
+
+bool URLLink::ShowToolTip() const
+{
+    return showToolTipValue != 0;
+}
+
+void URLLink::setShowToolTip(qint16 bShowToolTip)
+{
+    showToolTipValue = bShowToolTip;
+    RefreshToolTip();
+    emit propertyChanged(QStringLiteral("ShowToolTip"));
+}
+
+void URLLink::RefreshToolTip()
+{
+    lblURL->setToolTip(showToolTipValue != 0 ? targetUrl : QString());
+}
+
+void URLLink::InitProperties()
+{
+    setText(DefaultText);
+    targetUrl = DefaultURL;
+    setShowToolTip(false);
+}
+
+void URLLink::ReadProperties(const PropertyBag &store)
+{
+    try {
+        setText(PropertyBag::toString(store.ReadProperty(QStringLiteral("Text"), DefaultText)));
+        targetUrl = PropertyBag::toString(store.ReadProperty(QStringLiteral("URL"), DefaultURL));
+        setShowToolTip(PropertyBag::toBoolean(store.ReadProperty(QStringLiteral("ShowToolTip"), false)));
+    } catch (const PropertyError &) {
+        // A damaged store is not worth a message: the instance simply starts as a new one.
+        InitProperties();
+    }
+}
+
+void URLLink::WriteProperties(PropertyBag &store) const
+{
+    store.WriteProperty(QStringLiteral("Text"), Text(), DefaultText);
+    store.WriteProperty(QStringLiteral("URL"), targetUrl, DefaultURL);
+    store.WriteProperty(QStringLiteral("ShowToolTip"), ShowToolTip(), false);
+}
+
+QSize URLLink::sizeHint() const
+{
+    return { Twips::toPixels(2955), Twips::toPixels(480) };
+}
+
+// The link opens as the button goes down, not on release.
+bool URLLink::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != lblURL || event->type() != QEvent::MouseButtonPress)
+        return QWidget::eventFilter(watched, event);
+    lblURL_MouseDown(static_cast<QMouseEvent *>(event)->button());
+    return true;
+}
+
+// Any other button only puts the pointer back to the default. A cancelled open leaves the
+// pointer alone.
+void URLLink::lblURL_MouseDown(Qt::MouseButton Button)
+{
+    if (Button == Qt::LeftButton) {
+        QString target = targetUrl;
+        bool Cancel = false;
+        emit GoToURL(target, Cancel);
+        if (Cancel)
+            return;
+        MousePointer::set(MousePointer::Busy);
+        openTarget(target);
+    }
+    MousePointer::set(MousePointer::Default);
+}
+
+void URLLink::openTarget(const QString &target)
+{
+    const ShellOpener::Result result = ShellOpener::open(target);
+    if (result)
+        return;
+    // Concatenated rather than built with arg(): a target may hold "%1"-like escapes.
+    const QString text = "Unable to load '" + target + "' : " + result.description + " (Error "
+        + QString::number(result.error) + ")";
+    MessageBox::show(this, FailureTitle, text, MessageBox::Buttons::Ok);
+}

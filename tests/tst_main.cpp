@@ -2,8 +2,10 @@
 #include "Main.h"
 #include "MessageBox.h"
 #include "OpenDialog.h"
+#include "ShellOpener.h"
 #include "SoundPlayer.h"
 #include "TempQuizDir.h"
+#include "URLLink.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -42,6 +44,8 @@ private slots:
     void answerKeys();
     void typingIntoABoxChangesNothing();
     void startupWithoutQuizExitsWithStatus1();
+    void links_data();
+    void links();
 
 private:
     QPushButton *button(const char *name) const { return window->findChild<QPushButton *>(name); }
@@ -374,6 +378,53 @@ void TestMain::startupWithoutQuizExitsWithStatus1()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 1);
     QVERIFY(program.readAllStandardError().contains("\"episode1.qzt\": the file does not exist."));
+}
+
+void TestMain::links_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("accepted");
+
+    const QString web = "https://www.brindlecast.example/";
+    const QString mail = "mailto:matchmaker@brindlecast.example";
+    QTest::newRow("web site") << "URLLink1" << "Website:  " + web << web << true;
+    QTest::newRow("e-mail") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << true;
+    QTest::newRow("no browser") << "URLLink1" << "Website:  " + web << web << false;
+    QTest::newRow("no mail program") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << false;
+}
+
+void TestMain::links()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, target);
+    QFETCH(bool, accepted);
+    QList<QUrl> opened;
+    ShellOpener::setRecorder([&](const QUrl &url) {
+        opened << url;
+        return accepted;
+    });
+    if (!accepted)
+        MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    auto *link = window->findChild<URLLink *>(name);
+    auto *label = link->findChild<QLabel *>("lblURL");
+
+    QTest::mousePress(label, Qt::LeftButton);
+    ShellOpener::setRecorder({});
+
+    QCOMPARE(link->Text(), text);
+    QCOMPARE(label->text(), text);
+    QVERIFY(label->toolTip().isEmpty());
+    QCOMPARE(opened, QList<QUrl> { QUrl(target) });
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(MessageBox::shownCount(), accepted ? 0 : 1);
+    if (!accepted) {
+        QCOMPARE(MessageBox::lastTitle(), "qzt");
+        QCOMPARE(MessageBox::lastText(), "Unable to load '" + target
+                     + "' : no application on this computer could open it (Error 4)");
+    }
 }
 
 QTEST_MAIN(TestMain)

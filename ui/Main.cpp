@@ -4,13 +4,17 @@
 
 #include "DesignFont.h"
 #include "MessageBox.h"
+#include "PropertyBag.h"
 #include "QuizFileError.h"
 #include "TextDecoder.h"
+#include "Twips.h"
 
 #include <QFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+
+#include <limits>
 
 namespace {
 
@@ -34,6 +38,7 @@ Main::Main(QWidget *parent)
     setFixedSize(size());
     applyDesignLook();
     setUpAnswerKeys();
+    readSavedLinks();
     connectHandlers();
     startTimers();
     ui->Command1->setFocus();
@@ -57,6 +62,14 @@ void Main::applyDesignLook()
     // The question boxes keep the desktop's own text-box colours, not the black window's.
     for (auto *box : Text)
         box->setPalette(QApplication::palette(box));
+}
+
+// The links come back from the state the window was saved with, as any saved control does.
+void Main::readSavedLinks()
+{
+    ui->URLLink1->ReadProperties(PropertyBag { { "text", "Website:  " + WebAddress }, { "url", WebAddress } });
+    ui->URLLink2->ReadProperties(
+        PropertyBag { { "text", "Email:  " + ContactAddress }, { "url", "mailto:" + ContactAddress } });
 }
 
 // A to D answer from the keyboard too; the buttons keep their one-letter captions.
@@ -84,8 +97,42 @@ void Main::startTimers()
     Timer2 = new QTimer(this);
     Timer2->setObjectName("Timer2");
     Timer2->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Main::Timer2_Timer);
     Timer1->start();
     Timer2->start();
+}
+
+int Main::outerWidthTwips() const
+{
+    return Twips::fromPixels(frameGeometry().width());
+}
+
+// Steps the banner picture 500 twips to the right; once it has passed the window's right edge
+// the next step starts again from the left.
+void Main::Timer1_Timer()
+{
+    constexpr int Step = 500;
+    const int left = ScrollX + Step;
+    ui->Scrollpic->move(Twips::toPixels(left), ui->Scrollpic->y());
+    const bool pastEdge = left >= outerWidthTwips() || left > std::numeric_limits<std::int16_t>::max() - Step;
+    ScrollX = pastEdge ? 0 : static_cast<std::int16_t>(left);
+}
+
+// Shows a picture drawn at random from 1.jpg to 10.jpg. A picture that cannot be read leaves
+// the current one in place.
+void Main::Timer2_Timer()
+{
+    random.Randomize(10);
+    PictureNumber = static_cast<std::int16_t>(Randomizer::pictureNumber(random.Rnd()));
+    const auto picture = pictures.load(pictureFileName(PictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
+    if (picture)
+        ui->Scrollpic->setPixmap(*picture);
+}
+
+QString Main::pictureFileName(int number)
+{
+    return QString::number(number) + ".jpg";
 }
 
 bool Main::Form_Initialize()

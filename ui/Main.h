@@ -2,7 +2,9 @@
 
 #include "ExtraQZT.h"
 #include "OpenDialog.h"
+#include "PictureCache.h"
 #include "QuizHost.h"
+#include "Randomizer.h"
 #include "SoundPlayer.h"
 
 #include <QWidget>
@@ -28,6 +30,8 @@ class Main : public QWidget, public QuizHost
 public:
     static inline const QString FileErrorTitle = QStringLiteral("Brindlecast Match Maker");
     static inline const QString QuizFilter = QStringLiteral("Qzt Files  (*.QZT)|*.QZT");
+    static inline const QString WebAddress = QStringLiteral("https://www.brindlecast.example/");
+    static inline const QString ContactAddress = QStringLiteral("matchmaker@brindlecast.example");
 
     explicit Main(QWidget *parent = nullptr);
     ~Main() override;
@@ -38,6 +42,8 @@ public:
     void showCentred();
 
     ExtraQZT &quiz() { return quizFlow; }
+    // Test seam: the banner's random generator, to replace with a seeded one.
+    Randomizer &randomizer() { return random; }
     const OpenDialog &openDialog() const { return Cdlog1; }
 
     void setQuestionBox(int index, const std::string &text) override;
@@ -51,8 +57,15 @@ public:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    static QString pictureFileName(int number);
 
     std::array<QPlainTextEdit *, 5> Text {};
+    // The banner: the left edge in twips the next step starts from, and the picture shown last.
+    std::int16_t ScrollX = 0;
+    std::int16_t PictureNumber = 0;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -60,8 +73,10 @@ protected:
 private:
     void applyDesignLook();
     void setUpAnswerKeys();
+    void readSavedLinks();
     void connectHandlers();
     void startTimers();
+    int outerWidthTwips() const;
 
     std::unique_ptr<Ui::Main> ui;
     ExtraQZT quizFlow;
@@ -69,5 +84,7 @@ private:
     SoundPlayer sound;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    Randomizer random = Randomizer::fromClock();
+    PictureCache pictures;
     bool soundPrepared = false;
 };

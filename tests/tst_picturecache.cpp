@@ -1,0 +1,270 @@
+#include "PictureCache.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace {
+
+const QSize bannerBox(176, 111);
+
+// Red grows to the right and green downwards, so a crop, a margin or a shift anywhere shows up
+// as a difference from the whole picture stretched.
+QImage gradient(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = qRgb(255 * x / size.width(), 255 * y / size.height(), 128);
+    }
+    return image;
+}
+
+QImage filled(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// The mean difference of the two pictures in the colour channel where they differ most.
+double largestMeanDifference(const QImage &a, const QImage &b)
+{
+    const QImage left = a.convertToFormat(QImage::Format_RGB32);
+    const QImage right = b.convertToFormat(QImage::Format_RGB32);
+    std::array<double, 3> sums {};
+    for (int y = 0; y < left.height(); ++y) {
+        for (int x = 0; x < left.width(); ++x) {
+            const QRgb p = left.pixel(x, y);
+            const QRgb q = right.pixel(x, y);
+            sums[0] += std::abs(qRed(p) - qRed(q));
+            sums[1] += std::abs(qGreen(p) - qGreen(q));
+            sums[2] += std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return *std::max_element(sums.begin(), sums.end()) / (left.width() * left.height());
+}
+
+QColor centreColour(const QPixmap &pixmap)
+{
+    const QImage image = pixmap.toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
+
+class TestPictureCache : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void fillsTheBox_data();
+    void fillsTheBox();
+    void resolvesBareNamesInTheWorkingDirectory();
+    void unreadableFileGivesNothingAndOneWarning_data();
+    void unreadableFileGivesNothingAndOneWarning();
+    void warnsAgainOnlyAfterRecovery();
+    void decodesOnlyWhenNeeded_data();
+    void decodesOnlyWhenNeeded();
+
+private:
+    QString path(const QString &name) const { return dir->filePath(name); }
+    void save(const QImage &image, const QString &name, const char *format = "JPEG") const;
+    void setModified(const QString &name, const QDateTime &time) const;
+
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestPictureCache::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestPictureCache::save(const QImage &image, const QString &name, const char *format) const
+{
+    QVERIFY(image.save(path(name), format, 95));
+}
+
+void TestPictureCache::setModified(const QString &name, const QDateTime &time) const
+{
+    QFile file(path(name));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+void TestPictureCache::fillsTheBox_data()
+{
+    QTest::addColumn<QSize>("pictureSize");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<qreal>("devicePixelRatio");
+    QTest::addColumn<QSize>("expectedPixels");
+
+    QTest::newRow("320x240 jpeg") << QSize(320, 240) << QByteArray("JPEG") << 1.0 << QSize(176, 111);
+    QTest::newRow("640x480 jpeg") << QSize(640, 480) << QByteArray("JPEG") << 1.0 << QSize(176, 111);
+    QTest::newRow("1600x1200 jpeg") << QSize(1600, 1200) << QByteArray("JPEG") << 1.0 << QSize(176, 111);
+    QTest::newRow("tall 240x640 jpeg") << QSize(240, 640) << QByteArray("JPEG") << 1.0 << QSize(176, 111);
+    QTest::newRow("small 100x50 png") << QSize(100, 50) << QByteArray("PNG") << 1.0 << QSize(176, 111);
+    QTest::newRow("640x480 jpeg, ratio 2") << QSize(640, 480) << QByteArray("JPEG") << 2.0 << QSize(352, 222);
+    QTest::newRow("640x480 jpeg, ratio 1.5")
+        << QSize(640, 480) << QByteArray("JPEG") << 1.5 << QSize(264, 167);
+}
+
+// Whatever its size and format, the picture comes back at the box's size in device pixels, and it
+// is the whole picture stretched: neither cropped nor framed.
+void TestPictureCache::fillsTheBox()
+{
+    QFETCH(QSize, pictureSize);
+    QFETCH(QByteArray, format);
+    QFETCH(qreal, devicePixelRatio);
+    QFETCH(QSize, expectedPixels);
+    // Always named .jpg, as the banner's files are: the reader goes by the content.
+    save(gradient(pictureSize), QStringLiteral("5.jpg"), format.constData());
+
+    PictureCache cache;
+    const auto picture = cache.load(path(QStringLiteral("5.jpg")), bannerBox, devicePixelRatio);
+    QVERIFY(picture);
+    QCOMPARE(picture->size(), expectedPixels);
+    QCOMPARE(picture->devicePixelRatio(), devicePixelRatio);
+    const QImage wholeStretched
+        = QImage(path(QStringLiteral("5.jpg")))
+              .scaled(expectedPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double difference = largestMeanDifference(picture->toImage(), wholeStretched);
+    QVERIFY2(difference < 4, qPrintable(QStringLiteral("mean difference %1").arg(difference)));
+}
+
+void TestPictureCache::resolvesBareNamesInTheWorkingDirectory()
+{
+    save(filled(QSize(320, 240), Qt::blue), QStringLiteral("7.jpg"));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir->path()));
+    PictureCache cache;
+    const auto picture = cache.load(QStringLiteral("7.jpg"), bannerBox);
+    QVERIFY(QDir::setCurrent(previous));
+    QVERIFY(picture);
+    QCOMPARE(picture->size(), bannerBox);
+}
+
+void TestPictureCache::unreadableFileGivesNothingAndOneWarning_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("directory");
+    QTest::addColumn<int>("expectedDecodes");
+
+    QTest::newRow("missing") << QByteArray() << false << 0;
+    QTest::newRow("directory") << QByteArray() << true << 0;
+    QTest::newRow("garbage bytes") << QByteArray("this is not a picture, only some text\n").repeated(40)
+                                   << false << 1;
+    QTest::newRow("empty file") << QByteArray("") << false << 1;
+    QTest::newRow("jpeg marker then garbage") << QByteArray("\xFF\xD8\xFF\xE0 garbage") << false << 1;
+}
+
+// Several ticks on a bad file: nothing, one warning naming the file, and at most one decode attempt
+// (the JPEG decoder prints its own diagnostics at each attempt).
+void TestPictureCache::unreadableFileGivesNothingAndOneWarning()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, directory);
+    QFETCH(int, expectedDecodes);
+    const QString name = path(QStringLiteral("4.jpg"));
+    if (directory) {
+        QVERIFY(QDir().mkdir(name));
+    } else if (!content.isNull()) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    const auto nameWarning = QRegularExpression(QRegularExpression::escape(name));
+    QTest::ignoreMessage(QtWarningMsg, nameWarning);
+    QTest::failOnWarning(nameWarning);
+    PictureCache cache;
+    for (int tick = 0; tick < 3; ++tick)
+        QVERIFY(!cache.load(name, bannerBox));
+    QCOMPARE(cache.decodeCount(), expectedDecodes);
+}
+
+// A file that fails, works, fails again: a warning for each failing spell, none for the calls between;
+// a file that could not be decoded is tried again once it has been replaced.
+void TestPictureCache::warnsAgainOnlyAfterRecovery()
+{
+    const QString name = path(QStringLiteral("2.jpg"));
+    const auto nameWarning = QRegularExpression(QRegularExpression::escape(name));
+    QTest::ignoreMessage(QtWarningMsg, nameWarning);
+    QTest::ignoreMessage(QtWarningMsg, nameWarning);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    PictureCache cache;
+    {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not a picture");
+    }
+
+    QVERIFY(!cache.load(name, bannerBox));
+    QVERIFY(!cache.load(name, bannerBox));
+    save(filled(QSize(320, 240), Qt::red), QStringLiteral("2.jpg"));
+    QVERIFY(cache.load(name, bannerBox));
+    QCOMPARE(cache.decodeCount(), 2);
+    QVERIFY(QFile::remove(name));
+    QVERIFY(!cache.load(name, bannerBox)); // the kept picture is not served for a vanished file
+    QVERIFY(!cache.load(name, bannerBox));
+    save(filled(QSize(320, 240), Qt::red), QStringLiteral("2.jpg"));
+    QVERIFY(cache.load(name, bannerBox));
+}
+
+void TestPictureCache::decodesOnlyWhenNeeded_data()
+{
+    QTest::addColumn<QSize>("replacementSize"); // invalid: the file is not rewritten
+    QTest::addColumn<int>("timeShift"); // seconds added to the file's first modification time
+    QTest::addColumn<QSize>("secondBox");
+    QTest::addColumn<qreal>("secondRatio");
+    QTest::addColumn<int>("expectedDecodes");
+    QTest::addColumn<QColor>("expectedColour");
+
+    const QColor red(Qt::red);
+    const QColor blue(Qt::blue);
+    QTest::newRow("unchanged") << QSize() << 0 << bannerBox << 1.0 << 1 << red;
+    QTest::newRow("replaced, same size, newer time")
+        << QSize(320, 240) << 10 << bannerBox << 1.0 << 2 << blue;
+    QTest::newRow("replaced, other size, same time") << QSize(160, 120) << 0 << bannerBox << 1.0 << 2 << blue;
+    QTest::newRow("touched only") << QSize() << 10 << bannerBox << 1.0 << 2 << red;
+    QTest::newRow("other box") << QSize() << 0 << QSize(88, 55) << 1.0 << 2 << red;
+    QTest::newRow("other pixel ratio") << QSize() << 0 << bannerBox << 2.0 << 2 << red;
+}
+
+// BMP files of equal dimensions have equal byte sizes, so a replacement can keep the size exactly.
+void TestPictureCache::decodesOnlyWhenNeeded()
+{
+    QFETCH(QSize, replacementSize);
+    QFETCH(int, timeShift);
+    QFETCH(QSize, secondBox);
+    QFETCH(qreal, secondRatio);
+    QFETCH(int, expectedDecodes);
+    QFETCH(QColor, expectedColour);
+    const QString name = QStringLiteral("9.jpg");
+    save(filled(QSize(320, 240), Qt::red), name, "BMP");
+    const QDateTime firstTime = QFileInfo(path(name)).lastModified();
+
+    PictureCache cache;
+    const auto first = cache.load(path(name), bannerBox);
+    QVERIFY(first);
+    if (replacementSize.isValid())
+        save(filled(replacementSize, Qt::blue), name, "BMP");
+    setModified(name, firstTime.addSecs(timeShift));
+    const auto second = cache.load(path(name), secondBox, secondRatio);
+
+    QVERIFY(second);
+    QCOMPARE(cache.decodeCount(), expectedDecodes);
+    QCOMPARE(centreColour(*second), expectedColour);
+    QCOMPARE(second->size(), secondBox * secondRatio);
+    if (expectedDecodes == 1)
+        QCOMPARE(second->cacheKey(), first->cacheKey());
+}
+
+QTEST_MAIN(TestPictureCache)
+#include "tst_picturecache.moc"

@@ -18,6 +18,10 @@
 
 namespace {
 
+// Long enough for the window to have been painted, short against the twenty answers before the
+// first clip.
+constexpr int SoundPreparationDelayMs = 500;
+
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -159,7 +163,7 @@ void Main::showEvent(QShowEvent *event)
     if (soundPrepared)
         return;
     soundPrepared = true;
-    QTimer::singleShot(0, &sound, &SoundPlayer::prepare);
+    QTimer::singleShot(SoundPreparationDelayMs, &sound, &SoundPlayer::prepare);
 }
 
 void Main::setQuestionBox(int index, const std::string &text)

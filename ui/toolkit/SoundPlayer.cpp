@@ -1,8 +1,11 @@
 #include "SoundPlayer.h"
 
+#include "SoundBackend.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QPluginLoader>
 
 namespace {
 
@@ -18,9 +21,14 @@ SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) { }
 
 void SoundPlayer::prepare()
 {
-    if (effect || recorder())
+    if (prepared || recorder())
         return;
-    effect = new QSoundEffect(this);
+    prepared = true;
+    // The plugin sits next to the program, in the build tree and once installed.
+    QPluginLoader loader(QDir(QCoreApplication::applicationDirPath()).filePath("matchmaker_sound"));
+    backend = qobject_cast<SoundBackend *>(loader.instance());
+    if (backend)
+        player = backend->createPlayer(this);
 }
 
 void SoundPlayer::play(const QString &fileName)
@@ -33,8 +41,8 @@ void SoundPlayer::play(const QString &fileName)
     if (fileName.isEmpty() || !file.isFile())
         return;
     prepare();
-    effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    effect->play();
+    if (player)
+        backend->play(player, file.absoluteFilePath());
 }
 
 void SoundPlayer::setRecorder(Recorder newRecorder)

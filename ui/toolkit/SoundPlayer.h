@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class QSoundEffect;
+class SoundBackend;
 
 // Plays a WAV clip in the background and returns at once. An empty name, a missing file or a
 // machine without sound plays nothing and says nothing.
@@ -18,8 +18,9 @@ public:
 
     explicit SoundPlayer(QObject *parent = nullptr);
 
-    // Creates the audio output. Done once the window is up: on PulseAudio a sound effect made
-    // and played at the same moment is silent, because the output device is not known yet.
+    // Loads the audio plugin and creates the output. Done a little after the window is up: on
+    // PulseAudio a sound effect made and played at the same moment is silent, because the output
+    // device is not known yet; and start-up need not wait for the audio stack.
     void prepare();
     void play(const QString &fileName);
 
@@ -27,5 +28,7 @@ public:
     static void setRecorder(Recorder recorder);
 
 private:
-    QSoundEffect *effect = nullptr;
+    SoundBackend *backend = nullptr;
+    QObject *player = nullptr;
+    bool prepared = false;
 };

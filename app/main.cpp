@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Main.h"
+#include "StartupProbe.h"
 
 int main(int argc, char *argv[])
 {
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
     Main window;
     if (!window.Form_Initialize())
         return 1;
+    StartupProbe::watch(&window);
     window.showCentred();
     return app.exec();
 }

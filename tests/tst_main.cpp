@@ -386,13 +386,16 @@ void TestMain::links_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("target");
     QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("byKeyboard");
 
     const QString web = "https://www.brindlecast.example/";
     const QString mail = "mailto:matchmaker@brindlecast.example";
-    QTest::newRow("web site") << "URLLink1" << "Website:  " + web << web << true;
-    QTest::newRow("e-mail") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << true;
-    QTest::newRow("no browser") << "URLLink1" << "Website:  " + web << web << false;
-    QTest::newRow("no mail program") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << false;
+    QTest::newRow("web site") << "URLLink1" << "Website:  " + web << web << true << false;
+    QTest::newRow("e-mail") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << true << false;
+    QTest::newRow("no browser") << "URLLink1" << "Website:  " + web << web << false << false;
+    QTest::newRow("no mail program") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << false
+                                     << false;
+    QTest::newRow("web site by keyboard") << "URLLink1" << "Website:  " + web << web << true << true;
 }
 
 void TestMain::links()
@@ -401,6 +404,7 @@ void TestMain::links()
     QFETCH(QString, text);
     QFETCH(QString, target);
     QFETCH(bool, accepted);
+    QFETCH(bool, byKeyboard);
     QList<QUrl> opened;
     ShellOpener::setRecorder([&](const QUrl &url) {
         opened << url;
@@ -411,7 +415,12 @@ void TestMain::links()
     auto *link = window->findChild<URLLink *>(name);
     auto *label = link->findChild<QLabel *>("lblURL");
 
-    QTest::mousePress(label, Qt::LeftButton);
+    if (byKeyboard) {
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
+    } else {
+        QTest::mousePress(label, Qt::LeftButton);
+    }
     ShellOpener::setRecorder({});
 
     QCOMPARE(link->Text(), text);

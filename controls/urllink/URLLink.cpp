@@ -12,7 +12,9 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -44,6 +46,7 @@ URLLink::URLLink(QWidget *parent) : QWidget(parent), lblURL(new QLabel(this))
     setPalette(surface);
     setAutoFillBackground(true);
     setFont(DesignFont::sansSerif(12));
+    setFocusPolicy(Qt::StrongFocus);
     resize(sizeHint());
     setUpLabel();
     InitProperties();
@@ -146,6 +149,43 @@ bool URLLink::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     lblURL_MouseDown(static_cast<QMouseEvent *>(event)->button());
     return true;
+}
+
+void URLLink::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        lblURL_MouseDown(Qt::LeftButton);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// A dotted frame round the text shows where the keyboard focus is.
+void URLLink::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    const QRect text(lblURL->pos(), lblURL->sizeHint());
+    painter.drawRect((text & rect()).adjusted(0, 0, -1, -1));
+}
+
+void URLLink::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void URLLink::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 // Any other button only puts the pointer back to the default. A cancelled open leaves the

@@ -22,7 +22,8 @@ echo "No display: running Brindlecast Match Maker on a virtual display for a few
 xvfb-run -a -s "-screen 0 800x480x24" bash -c '
     "$1" & pid=$!
     sleep "${MATCHMAKER_SHOT_DELAY:-3}"
-    import -window root "$2"
+    # The window by its title, so the picture shows the window alone; the whole screen otherwise.
+    import -window "Brindlecast Match Maker!" "$2" 2>/dev/null || import -window root "$2"
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 ' _ "$program" "$shot"

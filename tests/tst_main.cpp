@@ -54,12 +54,16 @@ private:
 
     std::unique_ptr<Main> window;
     QStringList sounds;
+    int boxesBeforeSound = -1;
 };
 
 void TestMain::initTestCase()
 {
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
-    SoundPlayer::setRecorder([this](const QString &name) { sounds << name; });
+    SoundPlayer::setRecorder([this](const QString &name) {
+        sounds << name;
+        boxesBeforeSound = MessageBox::shownCount();
+    });
 }
 
 void TestMain::init()
@@ -181,6 +185,7 @@ void TestMain::twentyClicksBringTheResult()
              "Your most compatible with Oro!,  If you would like to try again press ok.  If you want to quit "
              "hit cancel. ");
     QCOMPARE(sounds, QStringList { "orosound.wav" });
+    QCOMPARE(boxesBeforeSound, 0); // the clip starts before the box appears
 }
 
 void TestMain::okStartsAgainAtQuestionOne()

@@ -144,6 +144,7 @@ void TestMain::designGeometry()
 void TestMain::windowIsFixedAndTitled()
 {
     QCOMPARE(window->windowTitle(), "Brindlecast Match Maker!");
+    QCOMPARE(window->windowIcon().availableSizes(), QList<QSize> { QSize(32, 32) });
     QCOMPARE(window->size(), QSize(636, 325));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -168,6 +169,7 @@ void TestMain::startupShowsQuestionOneWithFocusOnNewTest()
         QVERIFY(!text.isEmpty());
     QCOMPARE(window->quiz().QuestionStart, 5);
     QCOMPARE(QApplication::focusWidget(), button("Command1"));
+    QCOMPARE(button("Command3")->accessibleDescription(), boxes()[2]);
 }
 
 void TestMain::twentyClicksBringTheResult()

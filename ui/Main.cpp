@@ -10,6 +10,7 @@
 #include "Twips.h"
 
 #include <QFile>
+#include <QIcon>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -61,6 +62,7 @@ void Main::applyDesignLook()
         label->setFont(DesignFont::sansSerif(18));
         setTextColour(label, QColor(0, 0, 255));
     }
+    setWindowIcon(QIcon(":/assets/matchmaker.ico"));
     ui->Image1->setPixmap(QPixmap(":/assets/image1.gif"));
     ui->Scrollpic->setPixmap(QPixmap(":/assets/scrollpic.jpg"));
     // The question boxes keep the desktop's own text-box colours, not the black window's.
@@ -168,7 +170,12 @@ void Main::showEvent(QShowEvent *event)
 
 void Main::setQuestionBox(int index, const std::string &text)
 {
-    Text.at(index)->setPlainText(TextDecoder::decode(text));
+    const QString shown = TextDecoder::decode(text);
+    Text.at(index)->setPlainText(shown);
+    // A screen reader announces each answer button with the answer it gives.
+    const std::array<QPushButton *, 5> buttons { nullptr, ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
+    if (buttons[index])
+        buttons[index]->setAccessibleDescription(shown);
 }
 
 void Main::playSound(const std::string &fileName)

@@ -11,7 +11,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName("matchmaker");
     setApplicationDisplayName("Brindlecast Match Maker");
     setApplicationVersion(QStringLiteral(MATCHMAKER_VERSION));
-    setDesktopFileName("matchmaker");
+    setDesktopFileName("example.brindlecast.matchmaker");
     setWindowIcon(QIcon(":/assets/matchmaker.ico"));
 }
 

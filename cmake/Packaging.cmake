@@ -1,0 +1,28 @@
+# The Debian package, made by `cpack -G DEB` from the install rules in Install.cmake.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME matchmaker)
+set(CPACK_PACKAGE_VENDOR "Brindlecast")
+set(CPACK_PACKAGE_CONTACT "Brindlecast Match Maker maintainers <matchmaker@brindlecast.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Quiz: which Brindlecast cast member are you most compatible with?")
+set(CPACK_PACKAGE_DESCRIPTION "A small desktop quiz for the audience of the television show
+Brindlecast. Answer twenty questions with the buttons A to D. Each answer is a vote for one of
+the show's four companions. At the end the program tells you which of them you are most
+compatible with and plays that companion's sound clip.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brindlecast.example/")
+# dpkg-shlibdeps turns the libraries the program links (Qt Core, Gui, Widgets, Multimedia, the C++
+# runtime) into package dependencies. Those packages also carry what is loaded at run time as
+# plugins: libqt6gui6 the X11 platform and the JPEG, GIF and ICO readers, libqt6multimedia6 the
+# audio back ends. Nothing links a font, so one is named here: where the design's MS Sans Serif is
+# missing, the window uses Liberation Sans, else DejaVu Sans.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-dejavu-core")
+# Without the Wayland platform plugin Qt runs through XWayland, which works but is not native.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+
+include(CPack)

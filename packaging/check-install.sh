@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Checks an installed tree of Brindlecast Match Maker below ROOT (a DESTDIR or an unpacked
+# package, prefix /usr): every file in place, the desktop entry and AppStream metainfo valid,
+# and the launcher starting the program. Usage: check-install.sh ROOT
+# The validators are skipped with a note when they are not installed (the package script
+# installs them). Exits non-zero, after listing every problem, when anything is wrong.
+set -euo pipefail
+usr="${1:?usage: check-install.sh ROOT}/usr"
+appId=example.brindlecast.matchmaker
+
+failures=0
+fail() { echo "check-install: $*" >&2; failures=$((failures + 1)); }
+
+expected=(bin/matchmaker libexec/matchmaker/matchmaker libexec/matchmaker/libmatchmaker_sound.so
+    "share/applications/$appId.desktop" "share/metainfo/$appId.metainfo.xml"
+    share/doc/matchmaker/copyright
+    share/matchmaker/episode1.qzt share/matchmaker/episode2.QZT
+    share/matchmaker/{kest,dorv,oro,bexal}sound.wav share/matchmaker/main.wav)
+for number in {1..10}; do expected+=("share/matchmaker/$number.jpg"); done
+for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$size/apps/matchmaker.png"); done
+for file in "${expected[@]}"; do
+    [[ -s "$usr/$file" ]] || fail "missing /usr/$file"
+done
+[[ -x "$usr/bin/matchmaker" && -x "$usr/libexec/matchmaker/matchmaker" ]] \
+    || fail "the launcher or the program is not executable"
+
+validate() {
+    local tool=$1
+    shift
+    if ! command -v "$tool" >/dev/null; then
+        echo "check-install: $tool is not installed, skipped" >&2
+        return
+    fi
+    "$tool" "$@" || fail "$tool rejects ${*: -1}"
+}
+validate desktop-file-validate "$usr/share/applications/$appId.desktop"
+validate appstreamcli validate --no-net "$usr/share/metainfo/$appId.metainfo.xml"
+
+# The launcher finds its folders relative to itself, so it runs below any ROOT as installed.
+# Still running when the timeout ends it (124) means it started; a failed start exits with 1.
+set +e
+QT_QPA_PLATFORM=offscreen MATCHMAKER_NONINTERACTIVE=1 timeout "${MATCHMAKER_SMOKE_SECONDS:-5}" \
+    "$usr/bin/matchmaker"
+status=$?
+set -e
+[[ $status -eq 124 ]] || fail "the installed program did not keep running (exit status $status)"
+
+if [[ $failures -ne 0 ]]; then
+    echo "check-install: $failures problem(s) below $usr" >&2
+    exit 1
+fi

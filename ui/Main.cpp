@@ -40,6 +40,7 @@ Main::Main(QWidget *parent)
 {
     ui->setupUi(this);
     Text = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
+    answerButtons = { ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
     setFixedSize(size());
     applyDesignLook();
     setUpAnswerKeys();
@@ -81,9 +82,8 @@ void Main::readSavedLinks()
 // A to D answer from the keyboard too; the buttons keep their one-letter captions.
 void Main::setUpAnswerKeys()
 {
-    const std::array<QPushButton *, 4> buttons { ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
     for (int k = 0; k < 4; ++k)
-        buttons[k]->setShortcut(QKeySequence(Qt::Key_A + k));
+        answerButtons[k]->setShortcut(QKeySequence(Qt::Key_A + k));
 }
 
 void Main::connectHandlers()
@@ -173,9 +173,8 @@ void Main::setQuestionBox(int index, const std::string &text)
     const QString shown = TextDecoder::decode(text);
     Text.at(index)->setPlainText(shown);
     // A screen reader announces each answer button with the answer it gives.
-    const std::array<QPushButton *, 5> buttons { nullptr, ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
-    if (buttons[index])
-        buttons[index]->setAccessibleDescription(shown);
+    if (index > 0)
+        answerButtons.at(index - 1)->setAccessibleDescription(shown);
 }
 
 void Main::playSound(const std::string &fileName)

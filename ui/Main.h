@@ -14,6 +14,7 @@
 #include <memory>
 
 class QPlainTextEdit;
+class QPushButton;
 class QTimer;
 
 namespace Ui {
@@ -79,6 +80,8 @@ private:
     int outerWidthTwips() const;
 
     std::unique_ptr<Ui::Main> ui;
+    // A to D, in answer order.
+    std::array<QPushButton *, 4> answerButtons {};
     ExtraQZT quizFlow;
     OpenDialog Cdlog1;
     SoundPlayer sound;

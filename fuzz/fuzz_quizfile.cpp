@@ -57,9 +57,12 @@ private:
 };
 
 // The quiz the bytes hold, read the simplest way: drop a leading byte-order mark, split at
-// CR LF, LF or CR, and take 104 lines. None when the file is short or a line is too long.
+// CR LF, LF or CR, and take 104 lines. None when the file is UTF-16, is short or has a line that
+// is too long.
 std::optional<QuizText> expectedQuiz(std::string_view bytes)
 {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+        return std::nullopt;
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     QuizText text;

@@ -35,6 +35,18 @@ class LineReader
 public:
     explicit LineReader(std::streambuf &buffer) : buffer(buffer) { }
 
+    // True when the file starts with a UTF-16 byte-order mark (FF FE or FE FF); nothing is consumed.
+    bool startsWithUtf16Mark()
+    {
+        const int first = buffer.sgetc();
+        if (first != 0xFF && first != 0xFE)
+            return false;
+        buffer.sbumpc();
+        const int second = buffer.sgetc();
+        buffer.sungetc();
+        return second == (first == 0xFF ? 0xFE : 0xFF);
+    }
+
     void skipByteOrderMark()
     {
         static constexpr char mark[] = "\xEF\xBB\xBF";
@@ -92,6 +104,8 @@ QuizText LoadQuizLines(const std::filesystem::path &path)
         fail(path, std::string("the file cannot be read (") + std::strerror(errno) + ").");
 
     LineReader reader(*file.rdbuf());
+    if (reader.startsWithUtf16Mark())
+        fail(path, "it is saved as UTF-16, which a quiz file cannot be: save it as UTF-8 and try again.");
     reader.skipByteOrderMark();
     QuizText text;
     for (std::size_t i = 0; i < QuizLineCount; ++i) {
@@ -102,7 +116,7 @@ QuizText LoadQuizLines(const std::filesystem::path &path)
             fail(path, shortFileProblem(i));
         case LineReader::Result::TooLong:
             fail(path, "line " + std::to_string(i + 1) + " is longer than "
-                     + std::to_string(QuizMaxLineLength) + " characters, so this is not a quiz file.");
+                     + std::to_string(QuizMaxLineLength) + " bytes, so this is not a quiz file.");
         }
     }
     return text;

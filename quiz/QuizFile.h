@@ -15,5 +15,7 @@ using QuizText = std::array<std::string, QuizLineCount>;
 
 // Reads the first 104 lines of a quiz file, byte for byte. A line ends at CR LF, LF or a lone
 // CR; a UTF-8 byte-order mark before the first line is dropped; nothing after line 104 is read.
+// A UTF-16 file (byte-order mark FF FE or FE FF) is refused: read as bytes, every line would
+// come out split in two and interleaved with NULs.
 // Either the whole quiz comes back or a QuizFileError is thrown: there is no partial result.
 QuizText LoadQuizLines(const std::filesystem::path &path);

@@ -77,7 +77,11 @@ void TestQuizFile::refusesBadFiles_data()
         << QByteArray::fromStdString(TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,", 104)).chopped(2) << "cut.qzt"
         << "only 103 lines";
     QTest::newRow("line too long") << QByteArray(QuizMaxLineLength + 1, 'x') << "big.qzt"
-                                   << "line 1 is longer than 65536 characters";
+                                   << "line 1 is longer than 65536 bytes";
+    QTest::newRow("utf-16 le") << "\xFF\xFE" + QByteArray::fromStdString(TempQuizDir::quizBody()) << "le.qzt"
+                               << "it is saved as UTF-16, which a quiz file cannot be: save it as UTF-8";
+    QTest::newRow("utf-16 be") << "\xFE\xFF" + QByteArray::fromStdString(TempQuizDir::quizBody()) << "be.qzt"
+                               << "save it as UTF-8";
     QTest::newRow("missing") << QByteArray() << "" << "the file does not exist";
     QTest::newRow("folder") << QByteArray() << "." << "it is a folder";
 }

@@ -2,6 +2,7 @@
 
 #include "QuizFileError.h"
 #include "QuizHost.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <limits>
@@ -11,9 +12,10 @@ namespace {
 
 const char *const ResultTitle = "Your results!";
 
+// A name carrying direction controls is isolated, so that it cannot reverse the rest of the prompt.
 std::string resultPrompt(const std::string &name)
 {
-    return "Your most compatible with " + name + "!, "
+    return "Your most compatible with " + Utf8::isolatedIfBidi(name) + "!, "
         + " If you would like to try again press ok.  If you want to quit hit cancel. ";
 }
 

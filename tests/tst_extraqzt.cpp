@@ -102,6 +102,12 @@ void TestExtraQZT::winner_data()
     QTest::newRow("case matters") << "Kest,dorv,Oro,Bexal" << QList<int> { 0, 20, 0, 0 } << "dorv" << "";
     QTest::newRow("other name") << "Kest,Ferrow,Oro,Bexal" << QList<int> { 0, 20, 0, 0 } << "Ferrow" << "";
     QTest::newRow("empty winner") << "Kest,Dorv,Oro," << QList<int> { 0, 3, 8, 9 } << "all the guys" << "main.wav";
+    QTest::newRow("right-to-left override isolated")
+        << QString::fromUtf8("Kest,Dorv,Oro,\u202E\u05D0 Bexal") << QList<int> { 0, 0, 0, 20 }
+        << QString::fromUtf8("\u2068\u202E\u05D0 Bexal\u2069") << "";
+    QTest::newRow("right-to-left letters alone not isolated")
+        << QString::fromUtf8("Kest,Dorv,Oro,\u05D0\u05D1") << QList<int> { 0, 0, 0, 20 } << QString::fromUtf8("\u05D0\u05D1")
+        << "";
     QTest::newRow("name with blanks") << "Kest, Dorv ,Oro,Bexal" << QList<int> { 0, 9, 3, 1 } << " Dorv " << "";
 }
 
@@ -120,7 +126,7 @@ void TestExtraQZT::winner()
     quiz->ShowNextQuestion();
 
     QCOMPARE(host->sounds, std::vector<std::string> { sound.toStdString() });
-    QCOMPARE(QString::fromStdString(host->prompts.at(0)),
+    QCOMPARE(QString::fromUtf8(host->prompts.at(0)),
              "Your most compatible with " + name
                  + "!,  If you would like to try again press ok.  If you want to quit hit cancel. ");
     QCOMPARE(host->titles.at(0), "Your results!");

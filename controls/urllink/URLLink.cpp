@@ -3,6 +3,7 @@
 #include "DesignFont.h"
 #include "MessageBox.h"
 #include "MousePointer.h"
+#include "PlainText.h"
 #include "PropertyBag.h"
 #include "PropertyError.h"
 #include "ShellOpener.h"
@@ -108,7 +109,7 @@ void URLLink::setShowToolTip(qint16 bShowToolTip)
 
 void URLLink::RefreshToolTip()
 {
-    lblURL->setToolTip(showToolTipValue != 0 ? targetUrl : QString());
+    lblURL->setToolTip(showToolTipValue != 0 ? PlainText::toolTip(targetUrl) : QString());
 }
 
 void URLLink::InitProperties()

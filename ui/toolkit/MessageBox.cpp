@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "PlainText.h"
+
 #include <QMessageBox>
 
 #include <cstdio>
@@ -27,6 +29,9 @@ MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString
     QMessageBox box(QMessageBox::NoIcon, title, text,
                     buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
+    // Quiz text and file names reach message boxes; as rich text they could show any local
+    // picture, offer a link to any file or push the buttons off the screen.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel;
@@ -42,7 +47,8 @@ bool interactive()
 
 MessageBox::Answer answerNonInteractively(const QString &title, const QString &text)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    const QString line = PlainText::forTerminal(title) + QStringLiteral(": ") + PlainText::forTerminal(text);
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     return MessageBox::Answer::Ok;
 }
 

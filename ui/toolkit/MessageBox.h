@@ -4,10 +4,11 @@
 
 class QWidget;
 
-// Modal message boxes with a title, a text, no icon and either OK or OK and Cancel.
+// Modal message boxes with a title, a text, no icon and either OK or OK and Cancel. The text is
+// always shown as plain text, whatever it holds.
 // Tests queue answers with setNextAnswer(); the real box is shown only when none is queued.
 // With the environment variable MATCHMAKER_NONINTERACTIVE set, a box is written to standard
-// error and answered with OK at once.
+// error (control characters escaped) and answered with OK at once.
 class MessageBox
 {
 public:

@@ -1,0 +1,82 @@
+#include "Utf8.h"
+
+#include <cstdint>
+
+namespace {
+
+// The length of the sequence that starts with lead, or 0 for a byte that cannot start one.
+int sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+// Decodes the sequence at bytes[at], or returns false when it is malformed.
+bool decodeAt(std::string_view bytes, std::size_t at, std::uint32_t &codePoint, int &length)
+{
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    length = sequenceLength(lead);
+    if (length == 0 || at + length > bytes.size())
+        return false;
+    codePoint = length == 1 ? lead : lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[at + i]);
+        if ((next & 0xC0) != 0x80)
+            return false;
+        codePoint = codePoint << 6 | (next & 0x3F);
+    }
+    static constexpr std::uint32_t smallest[] = { 0, 0, 0x80, 0x800, 0x10000 };
+    const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+    return codePoint >= smallest[length] && codePoint <= 0x10FFFF && !surrogate;
+}
+
+bool isBidiControl(std::uint32_t codePoint)
+{
+    return (codePoint >= 0x202A && codePoint <= 0x202E) || (codePoint >= 0x2066 && codePoint <= 0x2069)
+        || codePoint == 0x200E || codePoint == 0x200F || codePoint == 0x061C;
+}
+
+} // namespace
+
+namespace Utf8 {
+
+bool isValid(std::string_view bytes)
+{
+    std::uint32_t codePoint = 0;
+    int length = 0;
+    for (std::size_t at = 0; at < bytes.size(); at += length) {
+        if (!decodeAt(bytes, at, codePoint, length))
+            return false;
+    }
+    return true;
+}
+
+bool hasBidiControl(std::string_view bytes)
+{
+    if (!isValid(bytes))
+        return false;
+    std::uint32_t codePoint = 0;
+    int length = 0;
+    for (std::size_t at = 0; at < bytes.size(); at += length) {
+        decodeAt(bytes, at, codePoint, length);
+        if (isBidiControl(codePoint))
+            return true;
+    }
+    return false;
+}
+
+std::string isolatedIfBidi(const std::string &bytes)
+{
+    if (!hasBidiControl(bytes))
+        return bytes;
+    return "\u2068" + bytes + "\u2069";
+}
+
+} // namespace Utf8

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What the quiz engine needs to know about the encoding of a quiz line, which stays bytes.
+namespace Utf8 {
+
+// Well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or code points
+// beyond U+10FFFF. A line that is not is shown as Windows-1252.
+bool isValid(std::string_view bytes);
+
+// True for valid UTF-8 holding a character that changes the direction of the text around it
+// (the embeddings, overrides and isolates U+202A to U+202E and U+2066 to U+2069, and the marks
+// U+200E, U+200F and U+061C).
+bool hasBidiControl(std::string_view bytes);
+
+// The text wrapped in a first-strong isolate (U+2068 ... U+2069) when it holds a direction
+// control, so that what it holds cannot reorder the sentence it is quoted in; otherwise the
+// text unchanged.
+std::string isolatedIfBidi(const std::string &bytes);
+
+} // namespace Utf8

@@ -2,9 +2,13 @@
 #include "FatalError.h"
 #include "MessageBox.h"
 #include "OpenDialog.h"
+#include "PlainText.h"
+#include "SoundPlayer.h"
 #include "TextDecoder.h"
 #include "Twips.h"
 
+#include <QMessageBox>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <stdexcept>
@@ -21,6 +25,10 @@ private slots:
     void twipsRoundToNearestPixel_data();
     void twipsRoundToNearestPixel();
     void escapedExceptionIsFatal();
+    void hostileTextStaysPlain_data();
+    void hostileTextStaysPlain();
+    void clipLimits_data();
+    void clipLimits();
 };
 
 void TestToolkit::decodesQuizText_data()
@@ -98,6 +106,104 @@ void TestToolkit::escapedExceptionIsFatal()
 
     QCOMPARE(status, 1);
     QCOMPARE(MessageBox::lastText(), "The banner went wrong.");
+}
+
+void TestToolkit::hostileTextStaysPlain_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("terminal");
+
+    const auto same = [](const char *text) { return QString::fromUtf8(text); };
+    for (const char *markup : { "<b>Kest</b>", "<font color=red size=7>BIG.QZT</font>", "<img src=\"/dev/zero\">",
+                                "<img src=7.jpg width=2000 height=2000>", "<a href=\"file:///etc/passwd\">Kest</a>",
+                                "<qt>&lt;not an entity&gt;</qt>", "Plain Kest" })
+        QTest::newRow(markup) << same(markup) << same(markup);
+    QTest::newRow("escape sequence") << same("\x1b[2J\x1b]0;owned\x07Kest") << same("\\x1b[2J\\x1b]0;owned\\x07Kest");
+    QTest::newRow("NUL") << QString::fromUtf8("cut\0here", 8) << same("cut\\x00here");
+    QTest::newRow("C1 and DEL") << QString(QChar(0x9B)) + "31m" + QChar(0x7F) << same("\\x9b31m\\x7f");
+}
+
+// Quiz text and file names come back exactly as typed wherever they are shown: in a message box
+// (queued or real), in a tooltip, and on a terminal where control characters are escaped.
+void TestToolkit::hostileTextStaysPlain()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, terminal);
+    MessageBox::resetSeam();
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    MessageBox::show(nullptr, text, text, MessageBox::Buttons::Ok);
+    QCOMPARE(MessageBox::lastText(), text);
+
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    int width = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        shown = box->text();
+        format = box->textFormat();
+        width = box->sizeHint().width();
+        box->accept();
+    });
+    MessageBox::show(nullptr, QStringLiteral("Your results!"), text, MessageBox::Buttons::OkCancel);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY2(width < 1000, qPrintable(QString::number(width)));
+
+    QTextDocument toolTip;
+    toolTip.setHtml(PlainText::toolTip(text));
+    QCOMPARE(Qt::mightBeRichText(PlainText::toolTip(text)) ? toolTip.toPlainText() : PlainText::toolTip(text), text);
+    QCOMPARE(PlainText::forTerminal(text), terminal);
+}
+
+void TestToolkit::clipLimits_data()
+{
+    QTest::addColumn<QByteArray>("header"); // empty: a sparse file of 2 GiB
+    QTest::addColumn<qint64>("soundBytes");
+    QTest::addColumn<QString>("problem"); // empty: the clip is played
+
+    const auto wav = [](quint32 rate, quint16 bits, quint32 dataBytes) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out.writeRawData("RIFF", 4);
+        out << quint32(36 + dataBytes);
+        out.writeRawData("WAVEfmt ", 8);
+        out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * bits / 8) << quint16(bits / 8) << bits;
+        out.writeRawData("data", 4);
+        out << dataBytes;
+        return bytes;
+    };
+    QTest::newRow("two seconds") << wav(22050, 16, 88200) << qint64(88200) << "";
+    QTest::newRow("thirty seconds") << wav(8000, 8, 240000) << qint64(240000) << "";
+    QTest::newRow("thirty-one seconds") << wav(8000, 8, 248000) << qint64(248000) << "longer than the 30 seconds";
+    QTest::newRow("sparse 2 GiB") << QByteArray() << qint64(0) << "more than the 8 MiB";
+    QTest::newRow("claims more than it holds") << wav(8000, 8, 0x7FFFFFFF) << qint64(8000) << "";
+    QTest::newRow("not a clip") << QByteArray("just some text") << qint64(0) << "not a WAV sound clip";
+}
+
+// A clip beyond the limits never reaches the audio stack; it is named once on standard error.
+void TestToolkit::clipLimits()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(qint64, soundBytes);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    QFile clip(dir.filePath("kestsound.wav"));
+    QVERIFY(clip.open(QIODevice::WriteOnly));
+    clip.write(header);
+    QVERIFY(clip.resize(header.isEmpty() ? qint64(2) << 30 : header.size() + soundBytes));
+    clip.close();
+    QStringList played;
+    SoundPlayer::setRecorder([&](const QString &name) { played << name; });
+    if (!problem.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("kestsound.wav.*" + problem));
+
+    SoundPlayer player;
+    player.play(clip.fileName());
+    SoundPlayer::setRecorder({});
+
+    QCOMPARE(played, problem.isEmpty() ? QStringList { clip.fileName() } : QStringList());
 }
 
 int main(int argc, char **argv)

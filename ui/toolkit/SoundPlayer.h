@@ -8,12 +8,18 @@
 class SoundBackend;
 
 // Plays a WAV clip in the background and returns at once. An empty name, a missing file or a
-// machine without sound plays nothing and says nothing.
+// machine without sound plays nothing and says nothing. A clip beyond the limits below, or a
+// file that is not a WAV clip, plays nothing and is named in one warning line.
 class SoundPlayer : public QObject
 {
     Q_OBJECT
 
 public:
+    // The clips are stings of a few seconds (ours are under 2 s and 80 KB). The audio stack keeps
+    // a whole clip decoded in memory, so a long or huge file would hold that memory for good.
+    static constexpr qint64 MaxClipBytes = 8 * 1024 * 1024;
+    static constexpr int MaxClipSeconds = 30;
+
     using Recorder = std::function<void(const QString &fileName)>;
 
     explicit SoundPlayer(QObject *parent = nullptr);
@@ -24,7 +30,7 @@ public:
     void prepare();
     void play(const QString &fileName);
 
-    // Test seam: clips go to the recorder instead of the sound card.
+    // Test seam: clips that would be played go to the recorder instead of the sound card.
     static void setRecorder(Recorder recorder);
 
 private:

@@ -18,10 +18,11 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brindlecast.example/")
 # dpkg-shlibdeps turns the libraries the program links (Qt Core, Gui, Widgets, Multimedia, the C++
 # runtime) into package dependencies. Those packages also carry what is loaded at run time as
 # plugins: libqt6gui6 the X11 platform and the JPEG, GIF and ICO readers, libqt6multimedia6 the
-# audio back ends. Nothing links a font, so one is named here: where the design's MS Sans Serif is
-# missing, the window uses Liberation Sans, else DejaVu Sans.
+# audio back ends. Nothing links a font, so one is named here: Liberation Sans has the widths of
+# the design's MS Sans Serif, for which the fixed boxes were measured. No alternative is offered:
+# with DejaVu Sans installed, "a | b" would install nothing and leave the wider face.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 # Without the Wayland platform plugin Qt runs through XWayland, which works but is not native.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 

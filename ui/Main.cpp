@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -152,10 +153,15 @@ bool Main::Form_Initialize()
     }
 }
 
+// A window larger than the screen (a large scale factor on a small screen) keeps its top-left
+// corner on the screen, so that the question and the buttons A to D stay within reach.
 void Main::showCentred()
 {
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen *screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        const QPoint centred = available.center() - rect().center();
+        move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
+    }
     show();
 }
 

@@ -39,7 +39,7 @@ public:
 
     // Starts the default quiz. False, after telling the user why, when it cannot be loaded.
     bool Form_Initialize();
-    // Shows the window centred on the screen.
+    // Shows the window centred on the screen, its top-left corner never off the screen.
     void showCentred();
 
     ExtraQZT &quiz() { return quizFlow; }

@@ -1,15 +1,32 @@
 #include "DesignFont.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
 #include <cmath>
 
+namespace {
+
+const QString WidthSample = QStringLiteral("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789");
+// The sample's width in the design's face, in ems: Liberation Sans and Arimo share the advance
+// widths of the Windows sans-serif faces, and give this.
+constexpr qreal DesignSampleEms = 36.4;
+// Hinting moves small sizes by a pixel or two either way; only a face wider than that shrinks.
+constexpr qreal WidthTolerance = 1.01;
+
+} // namespace
+
 QFont DesignFont::sansSerif(qreal points)
 {
     QFont font;
-    // Liberation Sans and Arimo share the widths of the Windows sans-serif faces.
     font.setFamilies({ "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans" });
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    int pixels = static_cast<int>(std::lround(points * 96.0 / 72.0));
+    font.setPixelSize(pixels);
+    // A wider face (DejaVu Sans, where Liberation Sans is missing) would overflow the fixed boxes
+    // the design's texts were measured for; it gets the largest size that is no wider.
+    const qreal designWidth = DesignSampleEms * pixels;
+    while (pixels > 1 && QFontMetricsF(font).horizontalAdvance(WidthSample) > designWidth * WidthTolerance)
+        font.setPixelSize(--pixels);
     return font;
 }

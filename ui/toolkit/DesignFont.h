@@ -4,7 +4,9 @@
 
 // The design's "MS Sans Serif" at a given point size, or the nearest sans-serif face installed.
 // Sizes are set in pixels at 96 dots per inch, as the design was drawn, so that texts keep
-// their place in the fixed-size window whatever the screen's resolution setting.
+// their place in the fixed-size window whatever the screen's resolution setting. Where only a
+// face wider than the design's is installed, the size is lowered until the face is no wider, so
+// that the design's texts still fit their boxes.
 class DesignFont
 {
 public:

@@ -5,7 +5,6 @@
 // decoding and scaling the whole file for the large picture.
 #include "Main.h"
 #include "PictureCache.h"
-#include "Randomizer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +33,7 @@ using Tick = std::function<void()>;
 Tick makeWindowTick()
 {
     auto window = std::make_shared<Main>();
-    window->randomizer() = Randomizer(20240601);
+    window->reseedBannerForTesting(20240601);
     return [window] { window->Timer2_Timer(); };
 }
 

@@ -25,7 +25,7 @@ struct NamedSound
     const char *sound;
 };
 
-constexpr std::array<NamedSound, 4> SoundTable { {
+constexpr std::array<NamedSound, QuizAnswerCount> SoundTable { {
     { "Kest", "kestsound.wav" },
     { "Dorv", "dorvsound.wav" },
     { "Oro", "orosound.wav" },
@@ -38,42 +38,42 @@ ExtraQZT::ExtraQZT(QuizHost &host) : host(host) { }
 
 void ExtraQZT::loadLines(const std::filesystem::path &path)
 {
-    QuizLines = LoadQuizLines(path);
+    quizLines = LoadQuizLines(path);
     quizFile = path;
 }
 
 void ExtraQZT::StartQuiz(const std::filesystem::path &path)
 {
     loadLines(path);
-    QuestionStart = 0;
+    questionStart = 0;
     ShowNextQuestion();
 }
 
 void ExtraQZT::StartNewQuiz(const std::filesystem::path &path)
 {
     loadLines(path);
-    Tallies = {};
-    ResultName.clear();
-    ResultSound.clear();
-    QuestionStart = 0;
+    tallies = {};
+    resultName.clear();
+    resultSound.clear();
+    questionStart = 0;
     ShowNextQuestion();
 }
 
 void ExtraQZT::ShowNextQuestion()
 {
-    if (QuestionStart >= LastQuestionStart) {
+    if (questionStart >= LastQuestionStart) {
         if (!ShowResults())
             return;
-        QuestionStart = 0;
+        questionStart = 0;
     }
-    for (int i = 0; i < 5; ++i)
-        host.setQuestionBox(i, QuizLines[QuestionStart + i]);
-    QuestionStart += 5;
+    for (std::size_t i = 0; i < QuizBlockLines; ++i)
+        host.setQuestionBox(static_cast<int>(i), quizLines[questionStart + i]);
+    questionStart = static_cast<std::int16_t>(questionStart + QuizBlockLines);
 }
 
 void ExtraQZT::RecordAnswer(int answer)
 {
-    auto &tally = Tallies.at(answer);
+    auto &tally = tallies.at(answer);
     // A vote past the largest count would overflow; it is better lost than fatal.
     if (tally < std::numeric_limits<std::int16_t>::max())
         ++tally;
@@ -84,8 +84,8 @@ bool ExtraQZT::ShowResults()
 {
     chooseWinner();
     chooseSound();
-    host.playSound(ResultSound);
-    if (!host.askResults(resultPrompt(ResultName), ResultTitle)) {
+    host.playSound(resultSound);
+    if (!host.askResults(resultPrompt(resultName), ResultTitle)) {
         host.closeWindow();
         return false;
     }
@@ -96,35 +96,36 @@ bool ExtraQZT::ShowResults()
 // The largest tally wins; on a tie the later name does.
 void ExtraQZT::chooseWinner()
 {
-    const auto most = *std::max_element(Tallies.begin(), Tallies.end());
-    for (std::size_t k = 0; k < Tallies.size(); ++k) {
-        if (Tallies[k] == most)
-            ResultName = QuizLines[QuizNameLine + k];
+    const auto most = *std::max_element(tallies.begin(), tallies.end());
+    for (std::size_t k = 0; k < tallies.size(); ++k) {
+        if (tallies[k] == most)
+            resultName = quizLines[QuizNameLine + k];
     }
 }
 
 void ExtraQZT::chooseSound()
 {
     for (const auto &entry : SoundTable) {
-        if (ResultName == entry.name)
-            ResultSound = entry.sound;
+        if (resultName == entry.name)
+            resultSound = entry.sound;
     }
-    if (ResultName.empty()) {
-        ResultName = "all the guys";
-        ResultSound = "main.wav";
+    if (resultName.empty()) {
+        resultName = "all the guys";
+        resultSound = "main.wav";
     }
 }
 
-// Reloads the current quiz so that a file edited meanwhile is picked up. If it can no longer be
-// loaded, the user is told and the quiz starts again from the lines already shown.
+// Reloads the current quiz so that a file edited meanwhile is picked up, and clears the vote;
+// ShowNextQuestion, which brought the results, then shows question 1. If the file can no longer
+// be loaded, the user is told and the quiz starts again from the lines already shown.
 void ExtraQZT::RestartQuiz()
 {
     try {
-        StartQuiz(quizFile);
+        loadLines(quizFile);
     } catch (const QuizFileError &error) {
         host.reportFileError(error.what());
     }
-    Tallies = {};
-    ResultSound.clear();
-    ResultName.clear();
+    tallies = {};
+    resultSound.clear();
+    resultName.clear();
 }

@@ -11,12 +11,17 @@ class QuizHost;
 
 // The running quiz: its lines, how far the user has got, the votes so far and the last result.
 // It pages through twenty questions of five lines, counts one vote per answer and, after the
-// twentieth, names the cast member with the most votes and offers to start again.
+// twentieth, names the cast member with the most votes and offers to start again. It reaches the
+// window only through QuizHost.
 class ExtraQZT
 {
 public:
+    // Votes for answers A to D, that is for the names on lines 101 to 104.
+    using TallyCounts = std::array<std::int16_t, QuizAnswerCount>;
+
     static inline const std::filesystem::path DefaultQuizFile = "episode1.qzt";
-    static constexpr std::int16_t LastQuestionStart = 100;
+    // QuestionStart while question 20 is on screen: the next answer brings the results.
+    static constexpr auto LastQuestionStart = static_cast<std::int16_t>(QuizNameLine);
 
     explicit ExtraQZT(QuizHost &host);
 
@@ -27,17 +32,25 @@ public:
     // and then nothing has changed, the votes included.
     void StartNewQuiz(const std::filesystem::path &path);
 
+    // Shows the next block of five lines; after the twentieth, the results come first.
     void ShowNextQuestion();
+    // Counts one vote for answer 0 to 3 (A to D) and shows the next question.
     void RecordAnswer(int answer);
 
+    // The 104 lines of the quiz in use.
+    const QuizText &QuizLines() const { return quizLines; }
+    // The first line of the block the next answer moves to: 5 while question 1 is on screen,
+    // LastQuestionStart while question 20 is.
+    std::int16_t QuestionStart() const { return questionStart; }
+    const TallyCounts &Tallies() const { return tallies; }
+    // The name and the clip the last results chose; empty again once the quiz restarts.
+    const std::string &ResultName() const { return resultName; }
+    const std::string &ResultSound() const { return resultSound; }
     // The file the current lines came from: the one a restart reloads.
     const std::filesystem::path &currentQuizFile() const { return quizFile; }
 
-    QuizText QuizLines;
-    std::int16_t QuestionStart = 0;
-    std::array<std::int16_t, 4> Tallies {};
-    std::string ResultName;
-    std::string ResultSound;
+    // Test hook: votes that twenty answers cannot give (a tally near its largest value).
+    void setTalliesForTesting(const TallyCounts &counts) { tallies = counts; }
 
 private:
     // Returns false when the user chose to quit.
@@ -49,4 +62,9 @@ private:
 
     QuizHost &host;
     std::filesystem::path quizFile = DefaultQuizFile;
+    QuizText quizLines;
+    std::int16_t questionStart = 0;
+    TallyCounts tallies {};
+    std::string resultName;
+    std::string resultSound;
 };

@@ -7,8 +7,14 @@
 
 // A quiz is twenty blocks of five lines (the question, then its answers A to D) followed by the
 // names of the four cast members that answers A to D vote for.
-inline constexpr std::size_t QuizLineCount = 104;
-inline constexpr std::size_t QuizNameLine = 100;
+inline constexpr std::size_t QuizQuestionCount = 20;
+inline constexpr std::size_t QuizAnswerCount = 4;
+// A block: the question, then its answers.
+inline constexpr std::size_t QuizBlockLines = 1 + QuizAnswerCount;
+// The first of the names; the name on line QuizNameLine + k is the one answer k votes for.
+inline constexpr std::size_t QuizNameLine = QuizQuestionCount * QuizBlockLines;
+inline constexpr std::size_t QuizLineCount = QuizNameLine + QuizAnswerCount;
+// In bytes. Longer lines are taken as a sign that the file is not a quiz at all.
 inline constexpr std::size_t QuizMaxLineLength = 64 * 1024;
 
 using QuizText = std::array<std::string, QuizLineCount>;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QuizFile.h"
 #include "QuizHost.h"
 
 #include <array>
@@ -10,7 +11,11 @@
 class FakeQuizHost : public QuizHost
 {
 public:
-    void setQuestionBox(int index, const std::string &text) override { boxes.at(index) = text; }
+    void setQuestionBox(int index, const std::string &text) override
+    {
+        boxes.at(index) = text;
+        ++boxWrites;
+    }
     void playSound(const std::string &fileName) override { sounds.push_back(fileName); }
     bool askResults(const std::string &prompt, const std::string &title) override
     {
@@ -21,7 +26,8 @@ public:
     void reportFileError(const std::string &message) override { errors.push_back(message); }
     void closeWindow() override { ++closes; }
 
-    std::array<std::string, 5> boxes;
+    std::array<std::string, QuizBlockLines> boxes;
+    int boxWrites = 0;
     std::vector<std::string> sounds;
     std::vector<std::string> prompts;
     std::vector<std::string> titles;

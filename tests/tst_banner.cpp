@@ -1,5 +1,4 @@
 #include "Main.h"
-#include "Randomizer.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -41,7 +40,7 @@ void TestBanner::init()
     previousDir = QDir::currentPath();
     QDir::setCurrent(dir->path());
     window = std::make_unique<Main>();
-    window->randomizer() = Randomizer(2026);
+    window->reseedBannerForTesting(2026);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
@@ -82,7 +81,7 @@ void TestBanner::stepsAcrossAndStartsAgain()
     QCOMPARE(lefts.first(), 33); // 500 twips
     QCOMPARE(lefts[18], 633);    // 9500 twips
     QCOMPARE(lefts[19], 667);    // 10000 twips: wholly outside the window
-    QCOMPARE(window->ScrollX, 500);
+    QCOMPARE(window->ScrollX(), 500);
     QCOMPARE(lefts[20], 33);
     for (int tick = 0; tick < 20; ++tick)
         QCOMPARE(lefts[tick], qRound((tick + 1) * 500 / 15.0));
@@ -119,8 +118,8 @@ void TestBanner::drawsEveryPicture()
 
     for (int tick = 0; tick < 200; ++tick) {
         window->Timer2_Timer();
-        QVERIFY(window->PictureNumber >= 1 && window->PictureNumber <= 10);
-        drawn.insert(window->PictureNumber);
+        QVERIFY(window->PictureNumber() >= 1 && window->PictureNumber() <= 10);
+        drawn.insert(window->PictureNumber());
     }
 
     QCOMPARE(drawn.size(), 10u);
@@ -137,7 +136,7 @@ void TestBanner::missingPictureKeepsTheBanner()
 
     for (int tick = 0; tick < 100; ++tick) {
         window->Timer2_Timer();
-        missingDraws += window->PictureNumber > 5;
+        missingDraws += window->PictureNumber() > 5;
         QVERIFY(qAbs(shownColour().green() - 255) < 8 || tick == 0);
     }
 

@@ -64,8 +64,8 @@ QStringList TestExtraQZT::boxes() const
 void TestExtraQZT::startShowsQuestionOne()
 {
     QCOMPARE(boxes(), (QStringList { "Q1", "Q1 A", "Q1 B", "Q1 C", "Q1 D" }));
-    QCOMPARE(quiz->QuestionStart, 5);
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 0, 0, 0, 0 }));
+    QCOMPARE(quiz->QuestionStart(), 5);
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 0, 0, 0, 0 }));
     QVERIFY(host->prompts.empty());
 }
 
@@ -80,8 +80,8 @@ void TestExtraQZT::onePassCountsTwentyVotes()
     answer(1, 3);
 
     QCOMPARE(host->prompts.size(), 1u);
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 7, 0, 12, 1 }));
-    QCOMPARE(std::accumulate(quiz->Tallies.begin(), quiz->Tallies.end(), 0), 20);
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 7, 0, 12, 1 }));
+    QCOMPARE(std::accumulate(quiz->Tallies().begin(), quiz->Tallies().end(), 0), 20);
 }
 
 void TestExtraQZT::winner_data()
@@ -118,12 +118,18 @@ void TestExtraQZT::winner()
     QFETCH(QString, name);
     QFETCH(QString, sound);
     quiz->StartQuiz(dir->write("cast.qzt", TempQuizDir::quizBody("\r\n", names.toStdString())));
+    answer(19);
+    // The twentieth answer completes the row's tallies: a vote for the last answer that has one.
+    int last = 3;
+    while (tallies[last] == 0)
+        --last;
+    ExtraQZT::TallyCounts before {};
     for (int k = 0; k < 4; ++k)
-        quiz->Tallies[k] = static_cast<std::int16_t>(tallies[k]);
-    quiz->QuestionStart = 100;
+        before[k] = static_cast<std::int16_t>(tallies[k] - (k == last));
+    quiz->setTalliesForTesting(before);
     host->answerOk = false;
 
-    quiz->ShowNextQuestion();
+    answer(1, last);
 
     QCOMPARE(host->sounds, std::vector<std::string> { sound.toStdString() });
     QCOMPARE(QString::fromUtf8(host->prompts.at(0)),
@@ -134,14 +140,17 @@ void TestExtraQZT::winner()
 
 void TestExtraQZT::okRestartsAtQuestionOne()
 {
-    answer(20, 1);
+    answer(19, 1);
+    const int writesBefore = host->boxWrites;
+    answer(1, 1);
 
+    QCOMPARE(host->boxWrites - writesBefore, 5); // question 1 is drawn once
     QCOMPARE(host->prompts.size(), 1u);
     QCOMPARE(boxes(), (QStringList { "Q1", "Q1 A", "Q1 B", "Q1 C", "Q1 D" }));
-    QCOMPARE(quiz->QuestionStart, 5);
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 0, 0, 0, 0 }));
-    QVERIFY(quiz->ResultName.empty());
-    QVERIFY(quiz->ResultSound.empty());
+    QCOMPARE(quiz->QuestionStart(), 5);
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 0, 0, 0, 0 }));
+    QVERIFY(quiz->ResultName().empty());
+    QVERIFY(quiz->ResultSound().empty());
     QCOMPARE(host->closes, 0);
 
     answer(20, 2);
@@ -171,8 +180,8 @@ void TestExtraQZT::restartWithVanishedFileKeepsLines()
     QCOMPARE(host->errors.size(), 1u);
     QVERIFY(QString::fromStdString(host->errors[0]).contains(QString::fromStdString(quizPath)));
     QCOMPARE(boxes(), (QStringList { "Q1", "Q1 A", "Q1 B", "Q1 C", "Q1 D" }));
-    QCOMPARE(quiz->QuestionStart, 5);
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 0, 0, 0, 0 }));
+    QCOMPARE(quiz->QuestionStart(), 5);
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 0, 0, 0, 0 }));
 }
 
 void TestExtraQZT::cancelClosesAndShowsNothingMore()
@@ -182,8 +191,8 @@ void TestExtraQZT::cancelClosesAndShowsNothingMore()
 
     QCOMPARE(host->closes, 1);
     QCOMPARE(boxes(), (QStringList { "Q20", "Q20 A", "Q20 B", "Q20 C", "Q20 D" }));
-    QCOMPARE(quiz->QuestionStart, 100);
-    QCOMPARE(QString::fromStdString(quiz->ResultName), "Kest");
+    QCOMPARE(quiz->QuestionStart(), 100);
+    QCOMPARE(QString::fromStdString(quiz->ResultName()), "Kest");
 }
 
 void TestExtraQZT::failedLoadChangesNothing_data()
@@ -197,7 +206,7 @@ void TestExtraQZT::failedLoadChangesNothing()
 {
     QFETCH(bool, newVote);
     answer(3, 2);
-    const auto lines = quiz->QuizLines;
+    const auto lines = quiz->QuizLines();
     const auto shown = boxes();
     const auto bad = dir->write("short.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 103));
 
@@ -206,10 +215,10 @@ void TestExtraQZT::failedLoadChangesNothing()
     else
         QVERIFY_THROWS_EXCEPTION(QuizFileError, quiz->StartQuiz(bad));
 
-    QVERIFY(quiz->QuizLines == lines);
+    QVERIFY(quiz->QuizLines() == lines);
     QCOMPARE(boxes(), shown);
-    QCOMPARE(quiz->QuestionStart, 20);
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 0, 0, 3, 0 }));
+    QCOMPARE(quiz->QuestionStart(), 20);
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 0, 0, 3, 0 }));
     QCOMPARE(quiz->currentQuizFile().string(), quizPath);
 }
 
@@ -218,8 +227,8 @@ void TestExtraQZT::startQuizKeepsVotes()
     answer(6, 1);
     quiz->StartQuiz(quizPath);
 
-    QCOMPARE(quiz->QuestionStart, 5);
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 0, 6, 0, 0 }));
+    QCOMPARE(quiz->QuestionStart(), 5);
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 0, 6, 0, 0 }));
 }
 
 void TestExtraQZT::newQuizStartsNewVote()
@@ -230,7 +239,7 @@ void TestExtraQZT::newQuizStartsNewVote()
 
     quiz->StartNewQuiz(second);
 
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 0, 0, 0, 0 }));
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 0, 0, 0, 0 }));
     QCOMPARE(boxes().first(), "Q1");
     QCOMPARE(quiz->currentQuizFile().string(), second);
     answer(19, 0);
@@ -241,11 +250,11 @@ void TestExtraQZT::newQuizStartsNewVote()
 
 void TestExtraQZT::tallyStopsAtLargestCount()
 {
-    quiz->Tallies = { 32767, 32766, 0, 0 };
+    quiz->setTalliesForTesting({ 32767, 32766, 0, 0 });
     answer(2, 0);
     answer(2, 1);
 
-    QCOMPARE(quiz->Tallies, (std::array<std::int16_t, 4> { 32767, 32767, 0, 0 }));
+    QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 32767, 32767, 0, 0 }));
 }
 
 QTEST_GUILESS_MAIN(TestExtraQZT)

@@ -62,7 +62,7 @@ void TestFit::designTextsFitTheirBoxes()
 
 void TestFit::shippedQuestionOneNeedsNoScrollBar()
 {
-    for (const QPlainTextEdit *box : window->Text) {
+    for (const QPlainTextEdit *box : window->Text()) {
         QVERIFY(!box->toPlainText().isEmpty());
         QTRY_VERIFY2(!box->verticalScrollBar()->isVisible(), qPrintable(box->toPlainText()));
     }

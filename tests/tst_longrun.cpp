@@ -1,6 +1,5 @@
 #include "Main.h"
 #include "MessageBox.h"
-#include "Randomizer.h"
 #include "SoundPlayer.h"
 
 #include <QFile>
@@ -46,7 +45,7 @@ void TestLongRun::manyTicksAndAnswersKeepMemoryFlat()
     int clips = 0;
     SoundPlayer::setRecorder([&](const QString &) { ++clips; });
     Main window;
-    window.randomizer() = Randomizer(7);
+    window.reseedBannerForTesting(7);
     QVERIFY(window.Form_Initialize());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -73,7 +72,7 @@ void TestLongRun::manyTicksAndAnswersKeepMemoryFlat()
 
     QCOMPARE(MessageBox::shownCount(), Passes);
     QCOMPARE(clips, Passes);
-    QCOMPARE(window.quiz().QuestionStart, 5);
+    QCOMPARE(window.quiz().QuestionStart(), 5);
     QVERIFY(window.isVisible());
     std::printf("resident memory after warm-up %ld KiB, at the end %ld KiB\n", warmedUp, finished);
     if (underSanitizer())

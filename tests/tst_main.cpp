@@ -18,7 +18,7 @@
 #include <QTimer>
 #include <QtTest>
 
-using Tallies = std::array<std::int16_t, 4>;
+using Tallies = ExtraQZT::TallyCounts;
 
 class TestMain : public QObject
 {
@@ -84,7 +84,7 @@ void TestMain::cleanup()
 QStringList TestMain::boxes() const
 {
     QStringList texts;
-    for (const auto *box : window->Text)
+    for (const auto *box : window->Text())
         texts << box->toPlainText();
     return texts;
 }
@@ -167,7 +167,7 @@ void TestMain::startupShowsQuestionOneWithFocusOnNewTest()
     QCOMPARE(boxes().first(), "What would you do on a free afternoon aboard the Brindle Wren?");
     for (const QString &text : boxes())
         QVERIFY(!text.isEmpty());
-    QCOMPARE(window->quiz().QuestionStart, 5);
+    QCOMPARE(window->quiz().QuestionStart(), 5);
     QCOMPARE(QApplication::focusWidget(), button("Command1"));
     QCOMPARE(button("Command3")->accessibleDescription(), boxes()[2]);
 }
@@ -200,7 +200,7 @@ void TestMain::okStartsAgainAtQuestionOne()
     clickAnswers(13, "Command3");
 
     QCOMPARE(boxes(), first);
-    QCOMPARE(window->quiz().Tallies, (Tallies { 0, 0, 0, 0 }));
+    QCOMPARE(window->quiz().Tallies(), (Tallies { 0, 0, 0, 0 }));
     QVERIFY(window->isVisible());
 }
 
@@ -235,7 +235,7 @@ void TestMain::realResultsBoxIsModalAndAnswered()
 
     QVERIFY(seenText.startsWith("Your most compatible with Bexal!,  If"));
     QVERIFY(!seenIcon);
-    QCOMPARE(window->quiz().QuestionStart, 5);
+    QCOMPARE(window->quiz().QuestionStart(), 5);
 }
 
 void TestMain::newTest_data()
@@ -277,12 +277,12 @@ void TestMain::newTest()
     QCOMPARE(window->openDialog().nameFilters(), QStringList { "Qzt Files  (*.QZT)" });
     if (loads) {
         QVERIFY(boxes() != shown);
-        QCOMPARE(window->quiz().QuestionStart, 5);
-        QCOMPARE(window->quiz().Tallies, (Tallies { 0, 0, 0, 0 }));
+        QCOMPARE(window->quiz().QuestionStart(), 5);
+        QCOMPARE(window->quiz().Tallies(), (Tallies { 0, 0, 0, 0 }));
     } else {
         QCOMPARE(boxes(), shown);
-        QCOMPARE(window->quiz().QuestionStart, 35);
-        QCOMPARE(window->quiz().Tallies, (Tallies { 0, 6, 0, 0 }));
+        QCOMPARE(window->quiz().QuestionStart(), 35);
+        QCOMPARE(window->quiz().Tallies(), (Tallies { 0, 6, 0, 0 }));
     }
 }
 
@@ -297,7 +297,7 @@ void TestMain::newTestCancelAfterAChoiceChangesNothing()
     QTest::mouseClick(button("Command1"), Qt::LeftButton);
 
     QCOMPARE(boxes(), shown);
-    QCOMPARE(window->quiz().Tallies, (Tallies { 3, 0, 0, 0 }));
+    QCOMPARE(window->quiz().Tallies(), (Tallies { 3, 0, 0, 0 }));
     QCOMPARE(window->openDialog().fileName(), QDir::current().absoluteFilePath("episode2.QZT"));
 }
 
@@ -325,7 +325,7 @@ void TestMain::openDialogMatchesQztInAnyCase()
 
     listed.sort();
     QCOMPARE(listed, (QStringList { "Mixed.Qzt", "lower.qzt", "upper.QZT" }));
-    QCOMPARE(window->quiz().QuestionStart, 5);
+    QCOMPARE(window->quiz().QuestionStart(), 5);
 }
 
 void TestMain::answerKeys_data()
@@ -348,13 +348,13 @@ void TestMain::answerKeys()
     // A shortcut presses the button visibly, so the click lands a moment later.
     Tallies expected {};
     expected[answer] = 1;
-    QTRY_COMPARE(window->quiz().Tallies, expected);
-    QCOMPARE(window->quiz().QuestionStart, 10);
+    QTRY_COMPARE(window->quiz().Tallies(), expected);
+    QCOMPARE(window->quiz().QuestionStart(), 10);
 }
 
 void TestMain::typingIntoABoxChangesNothing()
 {
-    QPlainTextEdit *box = window->Text[0];
+    auto *box = window->findChild<QPlainTextEdit *>("Text0");
     const QString text = box->toPlainText();
     box->setFocus();
     box->selectAll();

@@ -40,7 +40,7 @@ Main::Main(QWidget *parent)
     , quizFlow(*this)
 {
     ui->setupUi(this);
-    Text = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
+    textBoxes = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
     answerButtons = { ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
     setFixedSize(size());
     applyDesignLook();
@@ -68,7 +68,7 @@ void Main::applyDesignLook()
     ui->Image1->setPixmap(QPixmap(":/assets/image1.gif"));
     ui->Scrollpic->setPixmap(QPixmap(":/assets/scrollpic.jpg"));
     // The question boxes keep the desktop's own text-box colours, not the black window's.
-    for (auto *box : Text)
+    for (auto *box : textBoxes)
         box->setPalette(QApplication::palette(box));
 }
 
@@ -83,8 +83,8 @@ void Main::readSavedLinks()
 // A to D answer from the keyboard too; the buttons keep their one-letter captions.
 void Main::setUpAnswerKeys()
 {
-    for (int k = 0; k < 4; ++k)
-        answerButtons[k]->setShortcut(QKeySequence(Qt::Key_A + k));
+    for (std::size_t k = 0; k < answerButtons.size(); ++k)
+        answerButtons[k]->setShortcut(QKeySequence(Qt::Key_A + static_cast<int>(k)));
 }
 
 void Main::connectHandlers()
@@ -120,10 +120,10 @@ int Main::outerWidthTwips() const
 void Main::Timer1_Timer()
 {
     constexpr int Step = 500;
-    const int left = ScrollX + Step;
+    const int left = scrollX + Step;
     ui->Scrollpic->move(Twips::toPixels(left), ui->Scrollpic->y());
     const bool pastEdge = left >= outerWidthTwips() || left > std::numeric_limits<std::int16_t>::max() - Step;
-    ScrollX = pastEdge ? 0 : static_cast<std::int16_t>(left);
+    scrollX = pastEdge ? 0 : static_cast<std::int16_t>(left);
 }
 
 // Shows a picture drawn at random from 1.jpg to 10.jpg. A picture that cannot be read leaves
@@ -131,10 +131,17 @@ void Main::Timer1_Timer()
 void Main::Timer2_Timer()
 {
     random.Randomize(10);
-    PictureNumber = static_cast<std::int16_t>(Randomizer::pictureNumber(random.Rnd()));
-    const auto picture = pictures.load(pictureFileName(PictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
+    pictureNumber = static_cast<std::int16_t>(Randomizer::pictureNumber(random.Rnd()));
+    const auto picture = pictures.load(pictureFileName(pictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
     if (picture)
         ui->Scrollpic->setPixmap(*picture);
+}
+
+std::array<const QPlainTextEdit *, QuizBlockLines> Main::Text() const
+{
+    std::array<const QPlainTextEdit *, QuizBlockLines> boxes {};
+    std::copy(textBoxes.begin(), textBoxes.end(), boxes.begin());
+    return boxes;
 }
 
 QString Main::pictureFileName(int number)
@@ -177,7 +184,7 @@ void Main::showEvent(QShowEvent *event)
 void Main::setQuestionBox(int index, const std::string &text)
 {
     const QString shown = TextDecoder::decode(text);
-    Text.at(index)->setPlainText(shown);
+    textBoxes.at(index)->setPlainText(shown);
     // A screen reader announces each answer button with the answer it gives.
     if (index > 0)
         answerButtons.at(index - 1)->setAccessibleDescription(shown);

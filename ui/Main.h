@@ -23,7 +23,15 @@ class Main;
 
 // The program's only window: the question and its four answers, the buttons A to D, New Test,
 // the picture banner and the two links. The quiz itself runs in ExtraQZT, which reaches the
-// window through QuizHost.
+// window through QuizHost. The controls keep their design names (Designer form Main.ui):
+//   Command1          New Test: opens another quiz file through the Open dialog Cdlog1
+//   Command2 to 5     the answers A, B, C and D
+//   Text0 to Text4    the text-box array Text: Text[0] is the question, Text[1] to Text[4] the
+//                     answers A to D
+//   Label1, Label2    the captions "Question" and "Answers"
+//   Image1            the still picture under the banner
+//   Scrollpic         the banner picture, moved by Timer1 and given a new picture by Timer2
+//   URLLink1, 2       the links to the show's web site and to its contact address
 class Main : public QWidget, public QuizHost
 {
     Q_OBJECT
@@ -42,36 +50,44 @@ public:
     // Shows the window centred on the screen, its top-left corner never off the screen.
     void showCentred();
 
-    ExtraQZT &quiz() { return quizFlow; }
-    // Test seam: the banner's random generator, to replace with a seeded one.
-    Randomizer &randomizer() { return random; }
+    const ExtraQZT &quiz() const { return quizFlow; }
     const OpenDialog &openDialog() const { return Cdlog1; }
+    // The question boxes: [0] the question, [1] to [4] the answers A to D.
+    std::array<const QPlainTextEdit *, QuizBlockLines> Text() const;
+    // The banner: the left edge in twips the next step starts from, and the picture shown last
+    // (1 to 10; 0 before the first).
+    std::int16_t ScrollX() const { return scrollX; }
+    std::int16_t PictureNumber() const { return pictureNumber; }
 
+    // The banner's picture file for a number: "1.jpg" to "10.jpg".
+    static QString pictureFileName(int number);
+
+    // Test hook: restarts the banner's random generator from a seed, so that its draws repeat.
+    void reseedBannerForTesting(std::uint64_t seed) { random = Randomizer(seed); }
+
+public slots:
+    // New Test: asks for a quiz file and starts a new vote on it.
+    void Command1_Click();
+    // The answers A to D: each counts one vote and shows the next question.
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    // Timer1 steps the banner picture across the window.
+    void Timer1_Timer();
+    // Timer2 gives the banner picture a new picture drawn at random from 1.jpg to 10.jpg.
+    void Timer2_Timer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
     void setQuestionBox(int index, const std::string &text) override;
     void playSound(const std::string &fileName) override;
     bool askResults(const std::string &prompt, const std::string &title) override;
     void reportFileError(const std::string &message) override;
     void closeWindow() override;
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
-
-    static QString pictureFileName(int number);
-
-    std::array<QPlainTextEdit *, 5> Text {};
-    // The banner: the left edge in twips the next step starts from, and the picture shown last.
-    std::int16_t ScrollX = 0;
-    std::int16_t PictureNumber = 0;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
     void applyDesignLook();
     void setUpAnswerKeys();
     void readSavedLinks();
@@ -80,14 +96,18 @@ private:
     int outerWidthTwips() const;
 
     std::unique_ptr<Ui::Main> ui;
+    std::array<QPlainTextEdit *, QuizBlockLines> textBoxes {};
     // A to D, in answer order.
-    std::array<QPushButton *, 4> answerButtons {};
+    std::array<QPushButton *, QuizAnswerCount> answerButtons {};
     ExtraQZT quizFlow;
+    // The Open dialog of New Test; it remembers the last file chosen.
     OpenDialog Cdlog1;
     SoundPlayer sound;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
     Randomizer random = Randomizer::fromClock();
     PictureCache pictures;
+    std::int16_t scrollX = 0;
+    std::int16_t pictureNumber = 0;
     bool soundPrepared = false;
 };

@@ -1,17 +1,15 @@
-#include "Application.h"
-#include "FatalError.h"
 #include "MessageBox.h"
 #include "OpenDialog.h"
 #include "PlainText.h"
+#include "ShellOpener.h"
 #include "SoundPlayer.h"
 #include "TextDecoder.h"
 #include "Twips.h"
 
 #include <QMessageBox>
+#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QtTest>
-
-#include <stdexcept>
 
 class TestToolkit : public QObject
 {
@@ -24,12 +22,19 @@ private slots:
     void openDialogFilter();
     void twipsRoundToNearestPixel_data();
     void twipsRoundToNearestPixel();
-    void escapedExceptionIsFatal();
     void hostileTextStaysPlain_data();
     void hostileTextStaysPlain();
     void clipLimits_data();
     void clipLimits();
+    void shellOpenerSortsTargets_data();
+    void shellOpenerSortsTargets();
 };
+
+namespace {
+
+const QString MailTarget = QStringLiteral("mailto:matchmaker@brindlecast.example");
+
+} // namespace
 
 void TestToolkit::decodesQuizText_data()
 {
@@ -88,24 +93,6 @@ void TestToolkit::twipsRoundToNearestPixel()
     QFETCH(int, twips);
     QFETCH(int, pixels);
     QCOMPARE(Twips::toPixels(twips), pixels);
-}
-
-// An exception thrown by an event handler must not cross Qt's event loop: it is shown and the
-// program ends with status 1.
-void TestToolkit::escapedExceptionIsFatal()
-{
-    int status = -1;
-    FatalError::setExitHandler([&](int code) { status = code; });
-    MessageBox::resetSeam();
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-    QTimer timer;
-    connect(&timer, &QTimer::timeout, [] { throw std::runtime_error("The banner went wrong."); });
-
-    QTimerEvent tick(timer.timerId());
-    QCoreApplication::sendEvent(&timer, &tick);
-
-    QCOMPARE(status, 1);
-    QCOMPARE(MessageBox::lastText(), "The banner went wrong.");
 }
 
 void TestToolkit::hostileTextStaysPlain_data()
@@ -206,11 +193,44 @@ void TestToolkit::clipLimits()
     QCOMPARE(played, problem.isEmpty() ? QStringList { clip.fileName() } : QStringList());
 }
 
-int main(int argc, char **argv)
+void TestToolkit::shellOpenerSortsTargets_data()
 {
-    Application app(argc, argv);
-    TestToolkit test;
-    return QTest::qExec(&test, argc, argv);
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("handedOver");
+    QTest::newRow("mail address") << MailTarget << 0 << true;
+    QTest::newRow("relative document") << "<document>" << 0 << true;
+    QTest::newRow("blank") << "  " << 1 << false;
+    QTest::newRow("bad host") << "http://exa mple.com/" << 2 << false;
+    QTest::newRow("drive, not a scheme") << "C:/no/such/quiz.qzt" << 3 << false;
+    QTest::newRow("missing file address") << "file:///no/such/quiz.qzt" << 3 << false;
 }
+
+void TestToolkit::shellOpenerSortsTargets()
+{
+    QFETCH(QString, target);
+    QFETCH(int, error);
+    QFETCH(bool, handedOver);
+    QList<QUrl> opened;
+    ShellOpener::setRecorder([&](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+    QTemporaryFile document(QStringLiteral("XXXXXX.qzt")); // in the working directory
+    QVERIFY(document.open());
+    const QFileInfo documentFile(document);
+    if (target == "<document>")
+        target = documentFile.fileName();
+
+    const ShellOpener::Result result = ShellOpener::open(target);
+    ShellOpener::setRecorder({});
+
+    QCOMPARE(int(result.error), error);
+    QCOMPARE(result.description.isEmpty(), error == 0);
+    const QUrl expected = target == MailTarget ? QUrl(MailTarget) : QUrl::fromLocalFile(documentFile.absoluteFilePath());
+    QCOMPARE(opened, handedOver ? QList<QUrl> { expected } : QList<QUrl>());
+}
+
+QTEST_MAIN(TestToolkit)
 
 #include "tst_toolkit.moc"

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryFile>
 #include <QtTest>
 
 namespace {
@@ -37,8 +36,10 @@ class TestURLLink : public QObject
 private slots:
     void init();
     void cleanup();
-    void pressOnTheLabel_data();
-    void pressOnTheLabel();
+    void handlerDecides_data();
+    void handlerDecides();
+    void desktopRefuses_data();
+    void desktopRefuses();
     void toolTipFollowsUrlWhileShown_data();
     void toolTipFollowsUrlWhileShown();
     void longerTextWidensTheLabelAtTopLeft();
@@ -46,10 +47,10 @@ private slots:
     void readPropertiesFallsBackSilently();
     void writePropertiesOmitsDefaults();
     void handCursorPointsWithTheFingertip();
-    void shellOpenerSortsTargets_data();
-    void shellOpenerSortsTargets();
 
 private:
+    QStringList press(URLLink &link, Qt::MouseButton button, bool handled, const QString &replacement, bool cancel);
+
     QList<QUrl> opened;
     QList<int> pointerWhileOpening;
     bool desktopAccepts = true;
@@ -75,44 +76,17 @@ void TestURLLink::cleanup()
     MousePointer::set(MousePointer::Default);
 }
 
-void TestURLLink::pressOnTheLabel_data()
-{
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<bool>("handled");
-    QTest::addColumn<QString>("replacement"); // null: the handler keeps the target
-    QTest::addColumn<bool>("cancel");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("expectedOpen"); // null: nothing is opened
-    QTest::addColumn<QString>("expectedBox"); // null: no box
+namespace {
 
-    const auto left = Qt::LeftButton;
-    const QString other = QStringLiteral("https://other.example/a%2Fb%1?q=%20");
-    const QString none;
-    const QString refused = " : no application on this computer could open it (Error 4)";
-    QTest::newRow("no handler") << left << false << none << false << true << Website << none;
-    QTest::newRow("no handler, refused")
-        << left << false << none << false << false << Website << "Unable to load '" + Website + "'" + refused;
-    QTest::newRow("cancel") << left << true << none << true << true << none << none;
-    QTest::newRow("replace and cancel") << left << true << other << true << true << none << none;
-    QTest::newRow("replace") << left << true << other << false << true << other << none;
-    QTest::newRow("replace, refused")
-        << left << true << other << false << false << other << "Unable to load '" + other + "'" + refused;
-    QTest::newRow("replace with empty")
-        << left << true << "" << false << true << none << "Unable to load '' : the target is empty (Error 1)";
-    QTest::newRow("right") << Qt::RightButton << true << none << false << true << none << none;
-    QTest::newRow("middle") << Qt::MiddleButton << true << none << false << true << none << none;
-}
+const QString OtherTarget = QStringLiteral("https://other.example/a%2Fb%1?q=%20");
 
-void TestURLLink::pressOnTheLabel()
+} // namespace
+
+// Presses on a link to the web site; with a handler, GoToURL may replace the target (a null
+// replacement keeps it) or cancel. Returns what the handler saw.
+QStringList TestURLLink::press(URLLink &link, Qt::MouseButton button, bool handled, const QString &replacement,
+                               bool cancel)
 {
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(bool, handled);
-    QFETCH(QString, replacement);
-    QFETCH(bool, cancel);
-    QFETCH(bool, accepted);
-    QFETCH(QString, expectedOpen);
-    QFETCH(QString, expectedBox);
-    URLLink link;
     link.setURL(Website);
     QStringList seen;
     if (handled) {
@@ -123,13 +97,44 @@ void TestURLLink::pressOnTheLabel()
             Cancel = cancel;
         });
     }
-    desktopAccepts = accepted;
+    QTest::mousePress(lblURL(link), button);
+    return seen;
+}
+
+void TestURLLink::handlerDecides_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<bool>("handled");
+    QTest::addColumn<QString>("replacement"); // null: the handler keeps the target
+    QTest::addColumn<bool>("cancel");
+    QTest::addColumn<QString>("expectedOpen"); // null: nothing is opened
+
+    const auto left = Qt::LeftButton;
+    const QString none;
+    QTest::newRow("no handler") << left << false << none << false << Website;
+    QTest::newRow("cancel") << left << true << none << true << none;
+    QTest::newRow("replace and cancel") << left << true << OtherTarget << true << none;
+    QTest::newRow("replace") << left << true << OtherTarget << false << OtherTarget;
+    QTest::newRow("right") << Qt::RightButton << true << none << false << none;
+    QTest::newRow("middle") << Qt::MiddleButton << true << none << false << none;
+}
+
+// GoToURL comes before every left press and decides what is opened; the hourglass covers exactly
+// the open, and the URL property never changes.
+void TestURLLink::handlerDecides()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(bool, handled);
+    QFETCH(QString, replacement);
+    QFETCH(bool, cancel);
+    QFETCH(QString, expectedOpen);
+    URLLink link;
     // Two overrides stacked by others: the default pointer removes both.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QGuiApplication::setOverrideCursor(Qt::CrossCursor);
     const int boxes = MessageBox::shownCount();
 
-    QTest::mousePress(lblURL(link), button);
+    const QStringList seen = press(link, button, handled, replacement, cancel);
 
     const bool raised = handled && button == Qt::LeftButton;
     QCOMPARE(seen, raised ? QStringList({ Website, "go" }) : QStringList());
@@ -137,11 +142,39 @@ void TestURLLink::pressOnTheLabel()
     QCOMPARE(pointerWhileOpening, QList<int>(opened.size(), Qt::WaitCursor));
     QCOMPARE(pointerOverride(), cancel ? int(Qt::CrossCursor) : -1);
     QCOMPARE(link.URL(), Website);
-    QCOMPARE(MessageBox::shownCount(), boxes + (expectedBox.isNull() ? 0 : 1));
-    if (!expectedBox.isNull()) {
-        QCOMPARE(MessageBox::lastText(), expectedBox);
-        QCOMPARE(MessageBox::lastTitle(), QStringLiteral("qzt"));
-    }
+    QCOMPARE(MessageBox::shownCount(), boxes);
+}
+
+void TestURLLink::desktopRefuses_data()
+{
+    QTest::addColumn<QString>("replacement"); // null: no handler
+    QTest::addColumn<QString>("expectedOpen"); // null: refused before the desktop is asked
+    QTest::addColumn<QString>("expectedBox");
+
+    const QString refused = " : no application on this computer could open it (Error 4)";
+    QTest::newRow("no handler") << QString() << Website << "Unable to load '" + Website + "'" + refused;
+    QTest::newRow("replacement") << OtherTarget << OtherTarget << "Unable to load '" + OtherTarget + "'" + refused;
+    QTest::newRow("replaced with empty") << "" << QString() << "Unable to load '' : the target is empty (Error 1)";
+}
+
+// A target that cannot be opened is reported in a box titled "qzt" quoting the target actually
+// tried; afterwards the pointer is the default again.
+void TestURLLink::desktopRefuses()
+{
+    QFETCH(QString, replacement);
+    QFETCH(QString, expectedOpen);
+    QFETCH(QString, expectedBox);
+    URLLink link;
+    desktopAccepts = false;
+    const int boxes = MessageBox::shownCount();
+
+    press(link, Qt::LeftButton, !replacement.isNull(), replacement, false);
+
+    QCOMPARE(opened, expectedOpen.isNull() ? QList<QUrl>() : QList<QUrl> { QUrl(expectedOpen) });
+    QCOMPARE(pointerOverride(), -1);
+    QCOMPARE(MessageBox::shownCount(), boxes + 1);
+    QCOMPARE(MessageBox::lastText(), expectedBox);
+    QCOMPARE(MessageBox::lastTitle(), QStringLiteral("qzt"));
 }
 
 void TestURLLink::toolTipFollowsUrlWhileShown_data()
@@ -260,38 +293,6 @@ void TestURLLink::handCursorPointsWithTheFingertip()
     QCOMPARE(hand.shape(), Qt::BitmapCursor);
     QCOMPARE(hand.pixmap().size(), QSize(32, 32));
     QCOMPARE(hand.hotSpot(), QPoint(12, 1));
-}
-
-void TestURLLink::shellOpenerSortsTargets_data()
-{
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("error");
-    QTest::addColumn<bool>("handedOver");
-    QTest::newRow("mail address") << Mail << 0 << true;
-    QTest::newRow("relative document") << "<document>" << 0 << true;
-    QTest::newRow("blank") << "  " << 1 << false;
-    QTest::newRow("bad host") << "http://exa mple.com/" << 2 << false;
-    QTest::newRow("drive, not a scheme") << "C:/no/such/quiz.qzt" << 3 << false;
-    QTest::newRow("missing file address") << "file:///no/such/quiz.qzt" << 3 << false;
-}
-
-void TestURLLink::shellOpenerSortsTargets()
-{
-    QFETCH(QString, target);
-    QFETCH(int, error);
-    QFETCH(bool, handedOver);
-    QTemporaryFile document(QStringLiteral("XXXXXX.qzt")); // in the working directory
-    QVERIFY(document.open());
-    const QFileInfo documentFile(document);
-    if (target == "<document>")
-        target = documentFile.fileName();
-
-    const ShellOpener::Result result = ShellOpener::open(target);
-
-    QCOMPARE(int(result.error), error);
-    QCOMPARE(result.description.isEmpty(), error == 0);
-    const QUrl expected = target == Mail ? QUrl(Mail) : QUrl::fromLocalFile(documentFile.absoluteFilePath());
-    QCOMPARE(opened, handedOver ? QList<QUrl> { expected } : QList<QUrl>());
 }
 
 QTEST_MAIN(TestURLLink)

@@ -1,5 +1,5 @@
-#include "Application.h"
 #include "Main.h"
+#include "Application.h"
 #include "StartupProbe.h"
 
 int main(int argc, char *argv[])

@@ -115,8 +115,8 @@ Figures measure(QSize pictureSize, int decodeRuns, const QDir &dir)
 
     std::printf("%dx%d (%.2f MB): tick median %.4f ms, first scaled decode %.2f ms, "
                 "naive decode+scale %.2f ms, ratio %.0fx\n",
-        pictureSize.width(), pictureSize.height(), QFileInfo(file).size() / 1e6, tickMs, firstDecode, naive,
-        naive / tickMs);
+                pictureSize.width(), pictureSize.height(), QFileInfo(file).size() / 1e6, tickMs, firstDecode,
+                naive, naive / tickMs);
     std::fflush(stdout);
     return { tickMs, naive };
 }
@@ -144,6 +144,6 @@ int main(int argc, char **argv)
 
     std::printf("targets: under 1 ms a tick for both sizes %s; 6000x4000 at least 50x faster than "
                 "decode+scale %s\n",
-        verdict(small.tickMs < 1 && large.tickMs < 1), verdict(large.naiveMs / large.tickMs >= 50));
+                verdict(small.tickMs < 1 && large.tickMs < 1), verdict(large.naiveMs / large.tickMs >= 50));
     return 0;
 }

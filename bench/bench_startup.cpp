@@ -93,7 +93,8 @@ int main(int argc, char **argv)
         return 2;
     }
     setenv("MATCHMAKER_STARTUP_PROBE", "1", 1);
-    setenv("QT_QPA_PLATFORM", std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "offscreen", 1);
+    setenv("QT_QPA_PLATFORM", std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "offscreen",
+           1);
 
     std::vector<double> appMs, bareMs;
     std::vector<long> appKiB, bareKiB;
@@ -111,8 +112,10 @@ int main(int argc, char **argv)
     const double timeRatio = median(appMs) / median(bareMs);
     const double memoryRatio = static_cast<double>(median(appKiB)) / static_cast<double>(median(bareKiB));
     std::printf("platform %s, median of %d runs\n", std::getenv("QT_QPA_PLATFORM"), runs);
-    std::printf("matchmaker:  %.1f ms to window shown, peak resident %ld KiB\n", median(appMs), median(appKiB));
-    std::printf("bare window: %.1f ms to window shown, peak resident %ld KiB\n", median(bareMs), median(bareKiB));
+    std::printf("matchmaker:  %.1f ms to window shown, peak resident %ld KiB\n", median(appMs),
+                median(appKiB));
+    std::printf("bare window: %.1f ms to window shown, peak resident %ld KiB\n", median(bareMs),
+                median(bareKiB));
     std::printf("ratios: time %.2fx (target <= 1.5x, %s), memory %.2fx (target <= 1.3x, %s)\n", timeRatio,
                 timeRatio <= 1.5 ? "met" : "NOT MET", memoryRatio, memoryRatio <= 1.3 ? "met" : "NOT MET");
     return 0;

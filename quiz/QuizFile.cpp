@@ -115,8 +115,9 @@ QuizText LoadQuizLines(const std::filesystem::path &path)
         case LineReader::Result::End:
             fail(path, shortFileProblem(i));
         case LineReader::Result::TooLong:
-            fail(path, "line " + std::to_string(i + 1) + " is longer than "
-                     + std::to_string(QuizMaxLineLength) + " bytes, so this is not a quiz file.");
+            fail(path,
+                 "line " + std::to_string(i + 1) + " is longer than " + std::to_string(QuizMaxLineLength)
+                     + " bytes, so this is not a quiz file.");
         }
     }
     return text;

@@ -11,8 +11,8 @@ class TempQuizDir
 {
 public:
     // Lines "Q1", "Q1 A", ..., "Q20 D", then the four names, each followed by eol.
-    static std::string quizBody(const std::string &eol = "\r\n", const std::string &names = "Kest,Dorv,Oro,Bexal",
-                                int lineCount = 104)
+    static std::string quizBody(const std::string &eol = "\r\n",
+                                const std::string &names = "Kest,Dorv,Oro,Bexal", int lineCount = 104)
     {
         static const char *const suffixes[] = { "", " A", " B", " C", " D" };
         std::string body;
@@ -39,7 +39,10 @@ public:
         return path;
     }
 
-    std::string filePath(const std::string &name) const { return dir.filePath(QString::fromStdString(name)).toStdString(); }
+    std::string filePath(const std::string &name) const
+    {
+        return dir.filePath(QString::fromStdString(name)).toStdString();
+    }
 
 private:
     QTemporaryDir dir;

@@ -25,7 +25,8 @@ private slots:
     void replacedPictureIsShownAnew();
 
 private:
-    void writePictures(QSize size, const QColor &colour, const QList<int> &numbers = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 });
+    void writePictures(QSize size, const QColor &colour,
+                       const QList<int> &numbers = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 });
     QLabel *scrollpic() const { return window->findChild<QLabel *>("Scrollpic"); }
     QColor shownColour() const { return scrollpic()->pixmap().toImage().pixelColor(10, 10); }
 
@@ -130,7 +131,9 @@ void TestBanner::missingPictureKeepsTheBanner()
     writePictures(QSize(32, 24), Qt::green, { 1, 2, 3, 4, 5 });
     // Each missing picture is reported once, not at every tick.
     for (int number = 6; number <= 10; ++number)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot show the picture \"" + QString::number(number) + "\\.jpg\""));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression("^Cannot show the picture \"" + QString::number(number) + "\\.jpg\""));
     QTest::failOnWarning(QRegularExpression("Cannot show the picture"));
     int missingDraws = 0;
 

@@ -92,23 +92,34 @@ void TestExtraQZT::winner_data()
     QTest::addColumn<QString>("sound");
 
     const QString cast = "Kest,Dorv,Oro,Bexal";
-    QTest::newRow("20 0 0 0") << cast << QList<int> { 20, 0, 0, 0 } << "Kest" << "kestsound.wav";
-    QTest::newRow("largest loses nothing") << cast << QList<int> { 0, 3, 8, 9 } << "Bexal" << "bexalsound.wav";
-    QTest::newRow("6 5 4 5") << cast << QList<int> { 6, 5, 4, 5 } << "Kest" << "kestsound.wav";
-    QTest::newRow("tie goes to later") << cast << QList<int> { 10, 10, 0, 0 } << "Dorv" << "dorvsound.wav";
-    QTest::newRow("all equal") << cast << QList<int> { 5, 5, 5, 5 } << "Bexal" << "bexalsound.wav";
-    QTest::newRow("oro") << cast << QList<int> { 1, 2, 15, 2 } << "Oro" << "orosound.wav";
-    QTest::newRow("largest counts") << cast << QList<int> { 32767, 1, 2, 4 } << "Kest" << "kestsound.wav";
-    QTest::newRow("case matters") << "Kest,dorv,Oro,Bexal" << QList<int> { 0, 20, 0, 0 } << "dorv" << "";
-    QTest::newRow("other name") << "Kest,Ferrow,Oro,Bexal" << QList<int> { 0, 20, 0, 0 } << "Ferrow" << "";
-    QTest::newRow("empty winner") << "Kest,Dorv,Oro," << QList<int> { 0, 3, 8, 9 } << "all the guys" << "main.wav";
+    QTest::newRow("20 0 0 0") << cast << QList<int> { 20, 0, 0, 0 } << "Kest"
+                              << "kestsound.wav";
+    QTest::newRow("largest loses nothing") << cast << QList<int> { 0, 3, 8, 9 } << "Bexal"
+                                           << "bexalsound.wav";
+    QTest::newRow("6 5 4 5") << cast << QList<int> { 6, 5, 4, 5 } << "Kest"
+                             << "kestsound.wav";
+    QTest::newRow("tie goes to later") << cast << QList<int> { 10, 10, 0, 0 } << "Dorv"
+                                       << "dorvsound.wav";
+    QTest::newRow("all equal") << cast << QList<int> { 5, 5, 5, 5 } << "Bexal"
+                               << "bexalsound.wav";
+    QTest::newRow("oro") << cast << QList<int> { 1, 2, 15, 2 } << "Oro"
+                         << "orosound.wav";
+    QTest::newRow("largest counts") << cast << QList<int> { 32767, 1, 2, 4 } << "Kest"
+                                    << "kestsound.wav";
+    QTest::newRow("case matters") << "Kest,dorv,Oro,Bexal" << QList<int> { 0, 20, 0, 0 } << "dorv"
+                                  << "";
+    QTest::newRow("other name") << "Kest,Ferrow,Oro,Bexal" << QList<int> { 0, 20, 0, 0 } << "Ferrow"
+                                << "";
+    QTest::newRow("empty winner") << "Kest,Dorv,Oro," << QList<int> { 0, 3, 8, 9 } << "all the guys"
+                                  << "main.wav";
     QTest::newRow("right-to-left override isolated")
         << QString::fromUtf8("Kest,Dorv,Oro,\u202E\u05D0 Bexal") << QList<int> { 0, 0, 0, 20 }
         << QString::fromUtf8("\u2068\u202E\u05D0 Bexal\u2069") << "";
     QTest::newRow("right-to-left letters alone not isolated")
-        << QString::fromUtf8("Kest,Dorv,Oro,\u05D0\u05D1") << QList<int> { 0, 0, 0, 20 } << QString::fromUtf8("\u05D0\u05D1")
-        << "";
-    QTest::newRow("name with blanks") << "Kest, Dorv ,Oro,Bexal" << QList<int> { 0, 9, 3, 1 } << " Dorv " << "";
+        << QString::fromUtf8("Kest,Dorv,Oro,\u05D0\u05D1") << QList<int> { 0, 0, 0, 20 }
+        << QString::fromUtf8("\u05D0\u05D1") << "";
+    QTest::newRow("name with blanks") << "Kest, Dorv ,Oro,Bexal" << QList<int> { 0, 9, 3, 1 } << " Dorv "
+                                      << "";
 }
 
 void TestExtraQZT::winner()

@@ -54,7 +54,8 @@ void TestFit::designTextsFitTheirBoxes()
     const QString caption = text->property("text").toString();
     QVERIFY(!caption.isEmpty());
     const int width = text->fontMetrics().horizontalAdvance(caption);
-    QVERIFY2(width <= box->width(), qPrintable(QString("%1 px of text in %2 px").arg(width).arg(box->width())));
+    QVERIFY2(width <= box->width(),
+             qPrintable(QString("%1 px of text in %2 px").arg(width).arg(box->width())));
     const QString expectedFace = qEnvironmentVariable("MATCHMAKER_TEST_FONT");
     if (!expectedFace.isEmpty())
         QCOMPARE(QFontInfo(text->font()).family(), expectedFace);
@@ -72,7 +73,8 @@ void TestFit::topLeftCornerStaysOnScreen()
 {
     const QRect available = window->screen()->availableGeometry();
     const QRect frame = window->frameGeometry();
-    QVERIFY2(available.contains(frame.topLeft()), qPrintable(QString("corner %1,%2").arg(frame.x()).arg(frame.y())));
+    QVERIFY2(available.contains(frame.topLeft()),
+             qPrintable(QString("corner %1,%2").arg(frame.x()).arg(frame.y())));
     // Where it fits, the window is centred (within its frame's few pixels).
     if (frame.width() <= available.width())
         QVERIFY(qAbs(frame.center().x() - available.center().x()) <= frame.width() - window->width());

@@ -127,7 +127,8 @@ void TestMain::designGeometry()
     const auto *widget = window->findChild<QWidget *>(name);
     QVERIFY(widget);
 
-    QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    QCOMPARE(widget->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
     QVERIFY(widget->isVisible());
     if (const auto *pushButton = qobject_cast<const QPushButton *>(widget))
         QCOMPARE(pushButton->text(), caption);
@@ -155,7 +156,8 @@ void TestMain::windowIsFixedAndTitled()
     const QStringList tabOrder { "Command1", "Text0",    "Text1",    "Text2",    "Text3",    "Text4",
                                  "Command2", "Command3", "Command4", "Command5", "URLLink1", "URLLink2" };
     QStringList chain;
-    for (QWidget *widget = window->nextInFocusChain(); widget != window.get(); widget = widget->nextInFocusChain()) {
+    for (QWidget *widget = window->nextInFocusChain(); widget != window.get();
+         widget = widget->nextInFocusChain()) {
         if (tabOrder.contains(widget->objectName()))
             chain << widget->objectName();
     }
@@ -257,9 +259,9 @@ void TestMain::newTest()
     TempQuizDir dir;
     dir.write("copy.qzt", TempQuizDir::quizBody());
     dir.write("short.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
-    const QString path = choice.isEmpty()                ? QString()
-        : choice == "episode2.QZT" ? QDir::current().absoluteFilePath(choice)
-                                   : QString::fromStdString(dir.filePath(choice.toStdString()));
+    const QString path = choice.isEmpty() ? QString()
+        : choice == "episode2.QZT"        ? QDir::current().absoluteFilePath(choice)
+                                          : QString::fromStdString(dir.filePath(choice.toStdString()));
     clickAnswers(6, "Command3");
     const QStringList shown = boxes();
     OpenDialog::setNextFileName(path);
@@ -397,12 +399,16 @@ void TestMain::links_data()
 
     const QString web = "https://www.brindlecast.example/";
     const QString mail = "mailto:matchmaker@brindlecast.example";
-    QTest::newRow("web site") << "URLLink1" << "Website:  " + web << web << true << false;
-    QTest::newRow("e-mail") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << true << false;
-    QTest::newRow("no browser") << "URLLink1" << "Website:  " + web << web << false << false;
-    QTest::newRow("no mail program") << "URLLink2" << "Email:  matchmaker@brindlecast.example" << mail << false
-                                     << false;
-    QTest::newRow("web site by keyboard") << "URLLink1" << "Website:  " + web << web << true << true;
+    QTest::newRow("web site") << "URLLink1"
+                              << "Website:  " + web << web << true << false;
+    QTest::newRow("e-mail") << "URLLink2"
+                            << "Email:  matchmaker@brindlecast.example" << mail << true << false;
+    QTest::newRow("no browser") << "URLLink1"
+                                << "Website:  " + web << web << false << false;
+    QTest::newRow("no mail program") << "URLLink2"
+                                     << "Email:  matchmaker@brindlecast.example" << mail << false << false;
+    QTest::newRow("web site by keyboard") << "URLLink1"
+                                          << "Website:  " + web << web << true << true;
 }
 
 void TestMain::links()
@@ -438,8 +444,8 @@ void TestMain::links()
     QCOMPARE(MessageBox::shownCount(), accepted ? 0 : 1);
     if (!accepted) {
         QCOMPARE(MessageBox::lastTitle(), "qzt");
-        QCOMPARE(MessageBox::lastText(), "Unable to load '" + target
-                     + "' : no application on this computer could open it (Error 4)");
+        QCOMPARE(MessageBox::lastText(),
+                 "Unable to load '" + target + "' : no application on this computer could open it (Error 4)");
     }
 }
 

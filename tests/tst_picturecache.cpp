@@ -183,12 +183,13 @@ void TestPictureCache::unreadableFileGivesNothingAndOneWarning_data()
     QTest::newRow("directory") << QByteArray() << "directory" << 0 << "it is a folder";
     QTest::newRow("symbolic link loop") << QByteArray() << "loop" << 0 << "Too many levels of symbolic links";
     QTest::newRow("unreadable") << QByteArray("x") << "unreadable" << 1 << "Permission denied";
-    QTest::newRow("garbage bytes") << QByteArray("this is not a picture, only some text\n").repeated(40) << "file"
-                                   << 1 << "Unsupported image format";
+    QTest::newRow("garbage bytes") << QByteArray("this is not a picture, only some text\n").repeated(40)
+                                   << "file" << 1 << "Unsupported image format";
     QTest::newRow("empty file") << QByteArray("") << "file" << 1 << "the file is empty";
     QTest::newRow("jpeg marker then garbage") << QByteArray("\xFF\xD8\xFF\xE0 garbage") << "file" << 1 << "";
     QTest::newRow("progressive, declares 20000 by 20000")
-        << hugeProgressiveJpeg() << "file" << 1 << "declares 20000 by 20000 pixels, more than the 40 megapixels";
+        << hugeProgressiveJpeg() << "file" << 1
+        << "declares 20000 by 20000 pixels, more than the 40 megapixels";
 }
 
 // Several ticks on a bad file: nothing, one warning naming the file and why, and at most one
@@ -214,8 +215,8 @@ void TestPictureCache::unreadableFileGivesNothingAndOneWarning()
     if (kind == "unreadable")
         QVERIFY(QFile::setPermissions(name, {}));
 
-    const auto nameWarning = QRegularExpression(QRegularExpression::escape(name) + ".*"
-                                                + QRegularExpression::escape(reason));
+    const auto nameWarning
+        = QRegularExpression(QRegularExpression::escape(name) + ".*" + QRegularExpression::escape(reason));
     QTest::ignoreMessage(QtWarningMsg, nameWarning);
     QTest::failOnWarning(QRegularExpression(QRegularExpression::escape(name)));
     PictureCache cache;
@@ -255,7 +256,7 @@ void TestPictureCache::warnsAgainOnlyAfterRecovery()
 void TestPictureCache::decodesOnlyWhenNeeded_data()
 {
     QTest::addColumn<QSize>("replacementSize"); // invalid: the file is not rewritten
-    QTest::addColumn<int>("timeShift"); // seconds added to the file's first modification time
+    QTest::addColumn<int>("timeShift");         // seconds added to the file's first modification time
     QTest::addColumn<QSize>("secondBox");
     QTest::addColumn<qreal>("secondRatio");
     QTest::addColumn<int>("expectedDecodes");

@@ -26,7 +26,8 @@ void TestQuizFile::readsLines_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<QByteArray>("expected");
 
-    const auto body = [](const std::string &eol) { return QByteArray::fromStdString(TempQuizDir::quizBody(eol)); };
+    const auto body
+        = [](const std::string &eol) { return QByteArray::fromStdString(TempQuizDir::quizBody(eol)); };
     QByteArray noFinalEol = body("\r\n");
     noFinalEol.chop(2);
     QByteArray blanks = body("\r\n");
@@ -38,7 +39,8 @@ void TestQuizFile::readsLines_data()
     QTest::newRow("lone cr") << body("\r") << 102 << QByteArray("Oro");
     QTest::newRow("mixed ends") << QByteArray("one\rtwo\nthree\r\n") + body("\r\n") << 3 << QByteArray("Q1");
     QTest::newRow("no final terminator") << noFinalEol << 103 << QByteArray("Bexal");
-    QTest::newRow("150 lines") << QByteArray::fromStdString(TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 150))
+    QTest::newRow("150 lines") << QByteArray::fromStdString(
+        TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 150))
                                << 103 << QByteArray("Bexal");
     QTest::newRow("byte-order mark dropped") << "\xEF\xBB\xBF" + body("\r\n") << 0 << QByteArray("Q1");
     QTest::newRow("partial mark kept") << "\xEF\xBB" + body("\r\n") << 0 << QByteArray("\xEF\xBBQ1");
@@ -69,12 +71,17 @@ void TestQuizFile::refusesBadFiles_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("problem");
 
-    QTest::newRow("103 lines") << QByteArray::fromStdString(TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 103))
-                               << "short.qzt" << "it has only 103 lines, but a quiz needs 104";
-    QTest::newRow("empty") << QByteArray() << "empty.qzt" << "it has only 0 lines";
-    QTest::newRow("one line") << QByteArray("just one\r\n") << "one.qzt" << "it has only 1 line,";
+    QTest::newRow("103 lines") << QByteArray::fromStdString(
+        TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 103))
+                               << "short.qzt"
+                               << "it has only 103 lines, but a quiz needs 104";
+    QTest::newRow("empty") << QByteArray() << "empty.qzt"
+                           << "it has only 0 lines";
+    QTest::newRow("one line") << QByteArray("just one\r\n") << "one.qzt"
+                              << "it has only 1 line,";
     QTest::newRow("last line empty, no terminator")
-        << QByteArray::fromStdString(TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,", 104)).chopped(2) << "cut.qzt"
+        << QByteArray::fromStdString(TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,", 104)).chopped(2)
+        << "cut.qzt"
         << "only 103 lines";
     QTest::newRow("line too long") << QByteArray(QuizMaxLineLength + 1, 'x') << "big.qzt"
                                    << "line 1 is longer than 65536 bytes";
@@ -82,8 +89,10 @@ void TestQuizFile::refusesBadFiles_data()
                                << "it is saved as UTF-16, which a quiz file cannot be: save it as UTF-8";
     QTest::newRow("utf-16 be") << "\xFE\xFF" + QByteArray::fromStdString(TempQuizDir::quizBody()) << "be.qzt"
                                << "save it as UTF-8";
-    QTest::newRow("missing") << QByteArray() << "" << "the file does not exist";
-    QTest::newRow("folder") << QByteArray() << "." << "it is a folder";
+    QTest::newRow("missing") << QByteArray() << ""
+                             << "the file does not exist";
+    QTest::newRow("folder") << QByteArray() << "."
+                            << "it is a folder";
 }
 
 void TestQuizFile::refusesBadFiles()
@@ -93,8 +102,8 @@ void TestQuizFile::refusesBadFiles()
     QFETCH(QString, problem);
     TempQuizDir dir;
     const auto path = fileName.isEmpty() ? dir.filePath("absent.qzt")
-        : fileName == "." ? dir.filePath("")
-                          : dir.write(fileName.toStdString(), content.toStdString());
+        : fileName == "."                ? dir.filePath("")
+                                         : dir.write(fileName.toStdString(), content.toStdString());
 
     try {
         LoadQuizLines(path);

@@ -10,10 +10,11 @@ namespace {
 
 constexpr int pictureCount = 10;
 // Chi-square values that a uniform source exceeds with probability 0.001.
-constexpr double chiSquareLimit9 = 27.877; // 9 degrees of freedom: the ten numbers
+constexpr double chiSquareLimit9 = 27.877;  // 9 degrees of freedom: the ten numbers
 constexpr double chiSquareLimit99 = 148.23; // 99 degrees of freedom: pairs of successive numbers
 
-template<std::size_t N> double chiSquare(const std::array<int, N> &counts, double expected)
+template<std::size_t N>
+double chiSquare(const std::array<int, N> &counts, double expected)
 {
     double sum = 0;
     for (const int count : counts)
@@ -148,8 +149,8 @@ void TestRandomizer::drawsStayUniformWhenReseeded()
     const double numbers = chiSquare(counts, double(ticks) / pictureCount);
     QVERIFY2(numbers < chiSquareLimit9, qPrintable(QStringLiteral("chi-square %1").arg(numbers)));
     const double successive = chiSquare(pairs, double(ticks - 1) / (pictureCount * pictureCount));
-    QVERIFY2(
-        successive < chiSquareLimit99, qPrintable(QStringLiteral("pairs chi-square %1").arg(successive)));
+    QVERIFY2(successive < chiSquareLimit99,
+             qPrintable(QStringLiteral("pairs chi-square %1").arg(successive)));
 }
 
 void TestRandomizer::seedsDecideTheSequence_data()

@@ -101,11 +101,13 @@ void TestToolkit::hostileTextStaysPlain_data()
     QTest::addColumn<QString>("terminal");
 
     const auto same = [](const char *text) { return QString::fromUtf8(text); };
-    for (const char *markup : { "<b>Kest</b>", "<font color=red size=7>BIG.QZT</font>", "<img src=\"/dev/zero\">",
-                                "<img src=7.jpg width=2000 height=2000>", "<a href=\"file:///etc/passwd\">Kest</a>",
-                                "<qt>&lt;not an entity&gt;</qt>", "Plain Kest" })
+    for (const char *markup :
+         { "<b>Kest</b>", "<font color=red size=7>BIG.QZT</font>", "<img src=\"/dev/zero\">",
+           "<img src=7.jpg width=2000 height=2000>", "<a href=\"file:///etc/passwd\">Kest</a>",
+           "<qt>&lt;not an entity&gt;</qt>", "Plain Kest" })
         QTest::newRow(markup) << same(markup) << same(markup);
-    QTest::newRow("escape sequence") << same("\x1b[2J\x1b]0;owned\x07Kest") << same("\\x1b[2J\\x1b]0;owned\\x07Kest");
+    QTest::newRow("escape sequence") << same("\x1b[2J\x1b]0;owned\x07Kest")
+                                     << same("\\x1b[2J\\x1b]0;owned\\x07Kest");
     QTest::newRow("NUL") << QString::fromUtf8("cut\0here", 8) << same("cut\\x00here");
     QTest::newRow("C1 and DEL") << QString(QChar(0x9B)) + "31m" + QChar(0x7F) << same("\\x9b31m\\x7f");
 }
@@ -139,7 +141,8 @@ void TestToolkit::hostileTextStaysPlain()
 
     QTextDocument toolTip;
     toolTip.setHtml(PlainText::toolTip(text));
-    QCOMPARE(Qt::mightBeRichText(PlainText::toolTip(text)) ? toolTip.toPlainText() : PlainText::toolTip(text), text);
+    QCOMPARE(Qt::mightBeRichText(PlainText::toolTip(text)) ? toolTip.toPlainText() : PlainText::toolTip(text),
+             text);
     QCOMPARE(PlainText::forTerminal(text), terminal);
 }
 
@@ -156,14 +159,16 @@ void TestToolkit::clipLimits_data()
         out.writeRawData("RIFF", 4);
         out << quint32(36 + dataBytes);
         out.writeRawData("WAVEfmt ", 8);
-        out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * bits / 8) << quint16(bits / 8) << bits;
+        out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * bits / 8)
+            << quint16(bits / 8) << bits;
         out.writeRawData("data", 4);
         out << dataBytes;
         return bytes;
     };
     QTest::newRow("two seconds") << wav(22050, 16, 88200) << qint64(88200) << "";
     QTest::newRow("thirty seconds") << wav(8000, 8, 240000) << qint64(240000) << "";
-    QTest::newRow("thirty-one seconds") << wav(8000, 8, 248000) << qint64(248000) << "longer than the 30 seconds";
+    QTest::newRow("thirty-one seconds")
+        << wav(8000, 8, 248000) << qint64(248000) << "longer than the 30 seconds";
     QTest::newRow("sparse 2 GiB") << QByteArray() << qint64(0) << "more than the 8 MiB";
     QTest::newRow("claims more than it holds") << wav(8000, 8, 0x7FFFFFFF) << qint64(8000) << "";
     QTest::newRow("not a clip") << QByteArray("just some text") << qint64(0) << "not a WAV sound clip";
@@ -227,7 +232,8 @@ void TestToolkit::shellOpenerSortsTargets()
 
     QCOMPARE(int(result.error), error);
     QCOMPARE(result.description.isEmpty(), error == 0);
-    const QUrl expected = target == MailTarget ? QUrl(MailTarget) : QUrl::fromLocalFile(documentFile.absoluteFilePath());
+    const QUrl expected
+        = target == MailTarget ? QUrl(MailTarget) : QUrl::fromLocalFile(documentFile.absoluteFilePath());
     QCOMPARE(opened, handedOver ? QList<QUrl> { expected } : QList<QUrl>());
 }
 

@@ -49,7 +49,8 @@ private slots:
     void handCursorPointsWithTheFingertip();
 
 private:
-    QStringList press(URLLink &link, Qt::MouseButton button, bool handled, const QString &replacement, bool cancel);
+    QStringList press(URLLink &link, Qt::MouseButton button, bool handled, const QString &replacement,
+                      bool cancel);
 
     QList<QUrl> opened;
     QList<int> pointerWhileOpening;
@@ -84,8 +85,8 @@ const QString OtherTarget = QStringLiteral("https://other.example/a%2Fb%1?q=%20"
 
 // Presses on a link to the web site; with a handler, GoToURL may replace the target (a null
 // replacement keeps it) or cancel. Returns what the handler saw.
-QStringList TestURLLink::press(URLLink &link, Qt::MouseButton button, bool handled, const QString &replacement,
-                               bool cancel)
+QStringList TestURLLink::press(URLLink &link, Qt::MouseButton button, bool handled,
+                               const QString &replacement, bool cancel)
 {
     link.setURL(Website);
     QStringList seen;
@@ -147,14 +148,16 @@ void TestURLLink::handlerDecides()
 
 void TestURLLink::desktopRefuses_data()
 {
-    QTest::addColumn<QString>("replacement"); // null: no handler
+    QTest::addColumn<QString>("replacement");  // null: no handler
     QTest::addColumn<QString>("expectedOpen"); // null: refused before the desktop is asked
     QTest::addColumn<QString>("expectedBox");
 
     const QString refused = " : no application on this computer could open it (Error 4)";
     QTest::newRow("no handler") << QString() << Website << "Unable to load '" + Website + "'" + refused;
-    QTest::newRow("replacement") << OtherTarget << OtherTarget << "Unable to load '" + OtherTarget + "'" + refused;
-    QTest::newRow("replaced with empty") << "" << QString() << "Unable to load '' : the target is empty (Error 1)";
+    QTest::newRow("replacement") << OtherTarget << OtherTarget
+                                 << "Unable to load '" + OtherTarget + "'" + refused;
+    QTest::newRow("replaced with empty")
+        << "" << QString() << "Unable to load '' : the target is empty (Error 1)";
 }
 
 // A target that cannot be opened is reported in a box titled "qzt" quoting the target actually

@@ -34,10 +34,11 @@ void setTextColour(QWidget *widget, const QColor &colour)
 } // namespace
 
 Main::Main(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                  | Qt::WindowCloseButtonHint)
-    , ui(std::make_unique<Ui::Main>())
-    , quizFlow(*this)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::Main>()),
+      quizFlow(*this)
 {
     ui->setupUi(this);
     textBoxes = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
@@ -75,7 +76,8 @@ void Main::applyDesignLook()
 // The links come back from the state the window was saved with, as any saved control does.
 void Main::readSavedLinks()
 {
-    ui->URLLink1->ReadProperties(PropertyBag { { "text", "Website:  " + WebAddress }, { "url", WebAddress } });
+    ui->URLLink1->ReadProperties(
+        PropertyBag { { "text", "Website:  " + WebAddress }, { "url", WebAddress } });
     ui->URLLink2->ReadProperties(
         PropertyBag { { "text", "Email:  " + ContactAddress }, { "url", "mailto:" + ContactAddress } });
 }
@@ -132,7 +134,8 @@ void Main::Timer2_Timer()
 {
     random.Randomize(10);
     pictureNumber = static_cast<std::int16_t>(Randomizer::pictureNumber(random.Rnd()));
-    const auto picture = pictures.load(pictureFileName(pictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
+    const auto picture
+        = pictures.load(pictureFileName(pictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
     if (picture)
         ui->Scrollpic->setPixmap(*picture);
 }

@@ -12,8 +12,8 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>

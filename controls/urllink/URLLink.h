@@ -21,11 +21,11 @@ class URLLink : public QWidget
     Q_CLASSINFO("Text.Description", "Text displayed in control")
     Q_CLASSINFO("Text.Category", "Text")
     Q_CLASSINFO("URL.Description",
-        "URL loaded when mouse is clicked over text. May also be a data file that has an "
-        "extension registered by an application on your system.")
+                "URL loaded when mouse is clicked over text. May also be a data file that has an "
+                "extension registered by an application on your system.")
     Q_CLASSINFO("URL.Category", "Behavior")
     Q_CLASSINFO("ShowToolTip.Description",
-        "Determines if the URL is displayed in a tooltip when the mouse is parked over the text")
+                "Determines if the URL is displayed in a tooltip when the mouse is parked over the text")
     Q_CLASSINFO("ShowToolTip.Category", "Behavior")
 
 public:

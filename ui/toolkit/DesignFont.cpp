@@ -7,7 +7,8 @@
 
 namespace {
 
-const QString WidthSample = QStringLiteral("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789");
+const QString WidthSample
+    = QStringLiteral("abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789");
 // The sample's width in the design's face, in ems: Liberation Sans and Arimo share the advance
 // widths of the Windows sans-serif faces, and give this.
 constexpr qreal DesignSampleEms = 36.4;

@@ -26,9 +26,9 @@ Seam &seam()
 MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString &text,
                             MessageBox::Buttons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text,
-                    buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel,
-                    parent);
+    QMessageBox box(
+        QMessageBox::NoIcon, title, text,
+        buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
     // Quiz text and file names reach message boxes; as rich text they could show any local
     // picture, offer a link to any file or push the buttons off the screen.
     box.setTextFormat(Qt::PlainText);
@@ -54,7 +54,8 @@ MessageBox::Answer answerNonInteractively(const QString &title, const QString &t
 
 } // namespace
 
-MessageBox::Answer MessageBox::show(QWidget *parent, const QString &title, const QString &text, Buttons buttons)
+MessageBox::Answer MessageBox::show(QWidget *parent, const QString &title, const QString &text,
+                                    Buttons buttons)
 {
     auto &state = seam();
     state.lastTitle = title;

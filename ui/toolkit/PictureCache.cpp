@@ -25,7 +25,8 @@ QString missingFileReason(const QString &fileName)
 
 QString tooLargeReason(QSize declared)
 {
-    return QStringLiteral("it declares %1 by %2 pixels, more than the %3 megapixels a banner picture may have")
+    return QStringLiteral(
+               "it declares %1 by %2 pixels, more than the %3 megapixels a banner picture may have")
         .arg(declared.width())
         .arg(declared.height())
         .arg(PictureCache::MaxPixels / 1000000);
@@ -68,8 +69,9 @@ std::optional<QPixmap> PictureCache::decode(const QString &fileName, const Sourc
     // otherwise take gigabytes.
     const QSize declared = reader.size();
     if (!declared.isValid() || qint64(declared.width()) * declared.height() > MaxPixels)
-        return failed(fileName, declared.isValid() ? tooLargeReason(declared)
-                                                   : QStringLiteral("its size cannot be read from its header"));
+        return failed(fileName,
+                      declared.isValid() ? tooLargeReason(declared)
+                                         : QStringLiteral("its size cannot be read from its header"));
     // The reader scales while decoding (for JPEG, in the DCT), so a large photograph is never
     // expanded to full size; the aspect ratio is not kept, the picture fills the box.
     reader.setScaledSize(source.pixelSize);

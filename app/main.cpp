@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Main.h"
 #include "Application.h"
 #include "StartupProbe.h"
@@ -10,5 +11,5 @@ int main(int argc, char *argv[])
         return 1;
     StartupProbe::watch(&window);
     window.showCentred();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference for the start-up benchmark: an empty Qt window of the main window's size.
 #include "StartupProbe.h"
 
@@ -11,5 +12,5 @@ int main(int argc, char *argv[])
     window.setFixedSize(636, 325);
     StartupProbe::watch(&window);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints what one banner picture change costs: the median cost of one tick of the window's picture
 // timer (Main::Timer2_Timer, with the pictures already seen once), the first
 // (uncached, scaled) decode, and decoding the whole file then scaling it, for a small picture and a
@@ -44,7 +45,7 @@ double medianMs(const std::function<void()> &action, int runs)
     for (int i = 0; i < runs; ++i) {
         timer.start();
         action();
-        times.push_back(timer.nsecsElapsed() / 1e6);
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
     return times[runs / 2];
@@ -115,8 +116,8 @@ Figures measure(QSize pictureSize, int decodeRuns, const QDir &dir)
 
     std::printf("%dx%d (%.2f MB): tick median %.4f ms, first scaled decode %.2f ms, "
                 "naive decode+scale %.2f ms, ratio %.0fx\n",
-                pictureSize.width(), pictureSize.height(), QFileInfo(file).size() / 1e6, tickMs, firstDecode,
-                naive, naive / tickMs);
+                pictureSize.width(), pictureSize.height(), static_cast<double>(QFileInfo(file).size()) / 1e6,
+                tickMs, firstDecode, naive, naive / tickMs);
     std::fflush(stdout);
     return { tickMs, naive };
 }

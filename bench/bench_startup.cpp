@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints how long the program takes from process start to its window shown with question 1 in
 // place, and its peak resident memory, beside the same figures for an empty Qt window of the same
 // size; the median of several runs of each, and the ratios. Targets: at most 1.5 times the bare
@@ -17,8 +18,6 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace {
 
@@ -69,7 +68,7 @@ Run runOnce(const std::string &program)
         std::exit(2);
     }
     const long long shown = std::stoll(output.substr(at + 6));
-    return { (shown - started) / 1e6, usage.ru_maxrss };
+    return { static_cast<double>(shown - started) / 1e6, usage.ru_maxrss };
 }
 
 template<typename T>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
@@ -15,7 +16,7 @@ inline constexpr std::size_t QuizBlockLines = 1 + QuizAnswerCount;
 inline constexpr std::size_t QuizNameLine = QuizQuestionCount * QuizBlockLines;
 inline constexpr std::size_t QuizLineCount = QuizNameLine + QuizAnswerCount;
 // In bytes. Longer lines are taken as a sign that the file is not a quiz at all.
-inline constexpr std::size_t QuizMaxLineLength = 64 * 1024;
+inline constexpr std::size_t QuizMaxLineLength = std::size_t { 64 } * 1024;
 
 using QuizText = std::array<std::string, QuizLineCount>;
 

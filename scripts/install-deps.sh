@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that the named tasks need and that are not installed yet.
-# Usage: scripts/install-deps.sh build|run|test|fuzz|package ...
+# Usage: scripts/install-deps.sh build|run|test|fuzz|package|lint ...
 # Quick when nothing is missing: it only asks dpkg. Needs root, or sudo.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ declare -A needs=(
     [test]="fonts-dejavu-core fonts-liberation2"
     [fuzz]="clang-14 libclang-rt-14-dev"
     [package]="dpkg-dev file desktop-file-utils appstream"
+    [lint]="clang-format clang-tidy git"
 )
 
 wanted=()

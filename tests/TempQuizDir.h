@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QTemporaryDir>
@@ -34,7 +35,7 @@ public:
 
     std::string write(const std::string &name, const std::string &content) const
     {
-        const std::string path = filePath(name);
+        std::string path = filePath(name);
         std::ofstream(path, std::ios::binary) << content;
         return path;
     }

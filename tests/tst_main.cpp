@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExtraQZT.h"
 #include "Main.h"
 #include "MessageBox.h"
@@ -50,7 +51,7 @@ private slots:
 private:
     QPushButton *button(const char *name) const { return window->findChild<QPushButton *>(name); }
     QStringList boxes() const;
-    void clickAnswers(int count, const char *button = "Command2");
+    void clickAnswers(int count, const char *name = "Command2");
 
     std::unique_ptr<Main> window;
     QStringList sounds;

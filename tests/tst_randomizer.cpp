@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Randomizer.h"
 
 #include <QtTest>
@@ -130,7 +131,7 @@ void TestRandomizer::drawsStayUniformWhenReseeded()
 
     Randomizer generator(seed);
     std::array<int, pictureCount> counts {};
-    std::array<int, pictureCount * pictureCount> pairs {};
+    std::array<int, std::size_t { pictureCount } * pictureCount> pairs {};
     int previous = 0;
     for (int tick = 0; tick < ticks; ++tick) {
         if (reseed)

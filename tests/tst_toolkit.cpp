@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "MessageBox.h"
 #include "OpenDialog.h"
 #include "PlainText.h"
@@ -107,7 +108,7 @@ void TestToolkit::hostileTextStaysPlain_data()
            "<qt>&lt;not an entity&gt;</qt>", "Plain Kest" })
         QTest::newRow(markup) << same(markup) << same(markup);
     QTest::newRow("escape sequence") << same("\x1b[2J\x1b]0;owned\x07Kest")
-                                     << same("\\x1b[2J\\x1b]0;owned\\x07Kest");
+                                     << same(R"(\x1b[2J\x1b]0;owned\x07Kest)");
     QTest::newRow("NUL") << QString::fromUtf8("cut\0here", 8) << same("cut\\x00here");
     QTest::newRow("C1 and DEL") << QString(QChar(0x9B)) + "31m" + QChar(0x7F) << same("\\x9b31m\\x7f");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Main.h"
 
 #include "ui_Main.h"
@@ -125,7 +126,7 @@ void Main::Timer1_Timer()
     const int left = scrollX + Step;
     ui->Scrollpic->move(Twips::toPixels(left), ui->Scrollpic->y());
     const bool pastEdge = left >= outerWidthTwips() || left > std::numeric_limits<std::int16_t>::max() - Step;
-    scrollX = pastEdge ? 0 : static_cast<std::int16_t>(left);
+    scrollX = static_cast<std::int16_t>(pastEdge ? 0 : left);
 }
 
 // Shows a picture drawn at random from 1.jpg to 10.jpg. A picture that cannot be read leaves

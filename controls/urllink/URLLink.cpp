@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "URLLink.h"
 
 #include "DesignFont.h"
@@ -32,7 +33,7 @@ QCursor handCursor()
     const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const QPixmap picture = QPixmap::fromImage(QImage::fromData(data, "CUR"));
     if (picture.isNull() || data.size() < HotSpotYOffset + 2)
-        return QCursor(Qt::PointingHandCursor);
+        return { Qt::PointingHandCursor };
     const auto word = [&data](qsizetype at) { return quint8(data.at(at)) | quint8(data.at(at + 1)) << 8; };
     return QCursor(picture, word(HotSpotXOffset), word(HotSpotYOffset));
 }

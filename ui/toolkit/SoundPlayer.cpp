@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "SoundPlayer.h"
 
 #include "SoundBackend.h"
@@ -26,7 +27,7 @@ QString clipProblem(const QFileInfo &file)
     if (file.size() > SoundPlayer::MaxClipBytes)
         return QStringLiteral("it is %1 bytes, more than the %2 MiB a clip may have")
             .arg(file.size())
-            .arg(SoundPlayer::MaxClipBytes / (1024 * 1024));
+            .arg(SoundPlayer::MaxClipBytes / 1024 / 1024);
     QFile clip(file.filePath());
     if (!clip.open(QIODevice::ReadOnly))
         return clip.errorString();

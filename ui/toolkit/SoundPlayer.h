@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -17,7 +18,7 @@ class SoundPlayer : public QObject
 public:
     // The clips are stings of a few seconds (ours are under 2 s and 80 KB). The audio stack keeps
     // a whole clip decoded in memory, so a long or huge file would hold that memory for good.
-    static constexpr qint64 MaxClipBytes = 8 * 1024 * 1024;
+    static constexpr qint64 MaxClipBytes = qint64 { 8 } * 1024 * 1024;
     static constexpr int MaxClipSeconds = 30;
 
     using Recorder = std::function<void(const QString &fileName)>;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the program like a desktop application:
 #   bin/matchmaker                     launcher: enters the data folder, then runs the program
 #   libexec/matchmaker/                the program itself, not on PATH, and its audio plugin

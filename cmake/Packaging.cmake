@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, made by `cpack -G DEB` from the install rules in Install.cmake.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME matchmaker)

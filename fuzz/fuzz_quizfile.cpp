@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for LoadQuizLines. Every input must either load as a quiz whose lines are
 // exactly those a plain reading of the bytes gives, or be refused with a QuizFileError that names
 // the file. Any other exception, a crash, a hang or a sanitizer report is a finding.

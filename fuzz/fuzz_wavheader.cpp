@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target for WavHeader::parse, which reads the header of every sound clip before it is
 // played. Every input must either be refused or give a header that describes playable sound
 // within the input: channels, rate and sample size non-zero, no more data than the bytes hold,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks an installed tree of Brindlecast Match Maker below ROOT (a DESTDIR or an unpacked
 # package, prefix /usr): every file in place, the desktop entry and AppStream metainfo valid,
 # and the launcher starting the program. Usage: check-install.sh ROOT

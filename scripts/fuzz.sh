@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fuzzes the readers of outside files: builds the libFuzzer targets with clang in build-fuzz/ and
 # runs each for the given number of seconds (default 60; 0 means no time limit) on a scratch copy
 # of its seeds in fuzz/corpus/NAME/, so the repository's corpus does not grow. Set

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package of Brindlecast Match Maker in build-package/ and checks it: its
 # control fields, then, unpacked into a scratch root, its files, desktop entry, metainfo and that
 # the program starts (packaging/check-install.sh). Prints the path of the .deb. Exits non-zero

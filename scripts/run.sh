@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the program and starts it with data/ as its working directory.
 # Without a display it runs the program on a virtual one for a few seconds and saves a
 # screenshot instead (docs/screenshot.png, or the path in MATCHMAKER_SCREENSHOT).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs the whole test suite.
 # Exits non-zero when anything fails. Extra arguments go to ctest.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ExtraQZT.h"
 #include "FakeQuizHost.h"
 #include "QuizFileError.h"

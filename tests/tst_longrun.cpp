@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Main.h"
 #include "MessageBox.h"
 #include "SoundPlayer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "QuizFile.h"
 #include "QuizFileError.h"
 #include "TempQuizDir.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes assets/hand.cur: the pointing-hand cursor shown over clickable things.
 
 The file is a Windows cursor with one 32x32 image, 4 bits per pixel, using the

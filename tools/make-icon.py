@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the Brindlecast Match Maker window icon and writes it as
 
   assets/matchmaker.ico  - one 32x32 image, 4 bits per pixel, standard

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the quiz's pictures with ImageMagick 6, drawn from scratch:
 #   assets/scrollpic.jpg  the banner's first picture: the patchwork airship over
 #                         fields on a sunny day, with grain so it reads as a photo

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes the quiz's sound clips in data/: for each companion a short synthesized
 # sting whose tail rings under the companion's name spoken by espeak-ng, plus
 # main.wav for the whole group. Output: 16-bit signed PCM WAV, mono, 22050 Hz,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "FatalError.h"
 
 #include "MessageBox.h"

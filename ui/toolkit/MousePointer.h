@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The application-wide mouse pointer: an override shown over every window of the program.

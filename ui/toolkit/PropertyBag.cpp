@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PropertyBag.h"
 
 #include "PropertyError.h"

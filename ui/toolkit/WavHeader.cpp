@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "WavHeader.h"
 
 #include <algorithm>

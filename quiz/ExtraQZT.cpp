@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ExtraQZT.h"
 
+#include "Message.h"
 #include "QuizFileError.h"
 #include "QuizHost.h"
 #include "Utf8.h"
@@ -11,13 +12,13 @@
 
 namespace {
 
-const char *const ResultTitle = "Your results!";
-
 // A name carrying direction controls is isolated, so that it cannot reverse the rest of the prompt.
-std::string resultPrompt(const std::string &name)
+Message resultPrompt(const std::string &name)
 {
-    return "Your most compatible with " + Utf8::isolatedIfBidi(name) + "!, "
-        + " If you would like to try again press ok.  If you want to quit hit cancel. ";
+    return Message(QT_TRANSLATE_NOOP("Quiz",
+                                     "Your most compatible with %1!,  If you would like to try again press "
+                                     "ok.  If you want to quit hit cancel. "),
+                   { Utf8::isolatedIfBidi(name) });
 }
 
 struct NamedSound
@@ -86,7 +87,7 @@ bool ExtraQZT::ShowResults()
     chooseWinner();
     chooseSound();
     host.playSound(resultSound);
-    if (!host.askResults(resultPrompt(resultName), ResultTitle)) {
+    if (!host.askResults(resultPrompt(resultName), Message(QT_TRANSLATE_NOOP("Quiz", "Your results!")))) {
         host.closeWindow();
         return false;
     }
@@ -124,7 +125,7 @@ void ExtraQZT::RestartQuiz()
     try {
         loadLines(quizFile);
     } catch (const QuizFileError &error) {
-        host.reportFileError(error.what());
+        host.reportFileError(error);
     }
     tallies = {};
     resultSound.clear();

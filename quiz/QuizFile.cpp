@@ -7,12 +7,13 @@
 #include <cstring>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace {
 
-[[noreturn]] void fail(const std::filesystem::path &path, const std::string &problem)
+[[noreturn]] void fail(const std::filesystem::path &path, Message problem)
 {
-    throw QuizFileError("Cannot load the quiz file \"" + path.string() + "\": " + problem);
+    throw QuizFileError(path, std::move(problem));
 }
 
 // Only a regular file is opened: a folder cannot be read as text, and a FIFO or a device could
@@ -22,13 +23,13 @@ void checkIsRegularFile(const std::filesystem::path &path)
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (status.type() == std::filesystem::file_type::not_found)
-        fail(path, "the file does not exist.");
+        fail(path, Message(QT_TRANSLATE_NOOP("Quiz", "the file does not exist.")));
     if (error)
-        fail(path, "the file cannot be read (" + error.message() + ").");
+        fail(path, Message(QT_TRANSLATE_NOOP("Quiz", "the file cannot be read (%1)."), { error.message() }));
     if (status.type() == std::filesystem::file_type::directory)
-        fail(path, "it is a folder, not a quiz file.");
+        fail(path, Message(QT_TRANSLATE_NOOP("Quiz", "it is a folder, not a quiz file.")));
     if (status.type() != std::filesystem::file_type::regular)
-        fail(path, "it is not a regular file.");
+        fail(path, Message(QT_TRANSLATE_NOOP("Quiz", "it is not a regular file.")));
 }
 
 class LineReader
@@ -88,11 +89,16 @@ private:
     std::streambuf &buffer;
 };
 
-std::string shortFileProblem(std::size_t lineCount)
+Message shortFileProblem(std::size_t lineCount)
 {
-    const std::string lines = lineCount == 1 ? "1 line" : std::to_string(lineCount) + " lines";
-    return "it has only " + lines + ", but a quiz needs " + std::to_string(QuizLineCount)
-        + ": twenty questions of five lines each, then the four names.";
+    const char *text = lineCount == 1
+        ? QT_TRANSLATE_NOOP("Quiz",
+                            "it has only %1 line, but a quiz needs %2: twenty questions of five lines "
+                            "each, then the four names.")
+        : QT_TRANSLATE_NOOP("Quiz",
+                            "it has only %1 lines, but a quiz needs %2: twenty questions of five "
+                            "lines each, then the four names.");
+    return Message(text, { std::to_string(lineCount), std::to_string(QuizLineCount) });
 }
 
 } // namespace
@@ -102,11 +108,15 @@ QuizText LoadQuizLines(const std::filesystem::path &path)
     checkIsRegularFile(path);
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        fail(path, std::string("the file cannot be read (") + std::strerror(errno) + ").");
+        fail(path,
+             Message(QT_TRANSLATE_NOOP("Quiz", "the file cannot be read (%1)."), { std::strerror(errno) }));
 
     LineReader reader(*file.rdbuf());
     if (reader.startsWithUtf16Mark())
-        fail(path, "it is saved as UTF-16, which a quiz file cannot be: save it as UTF-8 and try again.");
+        fail(path,
+             Message(QT_TRANSLATE_NOOP("Quiz",
+                                       "it is saved as UTF-16, which a quiz file cannot be: save "
+                                       "it as UTF-8 and try again.")));
     reader.skipByteOrderMark();
     QuizText text;
     for (std::size_t i = 0; i < QuizLineCount; ++i) {
@@ -117,8 +127,9 @@ QuizText LoadQuizLines(const std::filesystem::path &path)
             fail(path, shortFileProblem(i));
         case LineReader::Result::TooLong:
             fail(path,
-                 "line " + std::to_string(i + 1) + " is longer than " + std::to_string(QuizMaxLineLength)
-                     + " bytes, so this is not a quiz file.");
+                 Message(QT_TRANSLATE_NOOP("Quiz",
+                                           "line %1 is longer than %2 bytes, so this is not a quiz file."),
+                         { std::to_string(i + 1), std::to_string(QuizMaxLineLength) }));
         }
     }
     return text;

@@ -3,6 +3,9 @@
 
 #include <string>
 
+class Message;
+class QuizFileError;
+
 // What the quiz flow needs from the window it runs in. The flow never reaches the window or the
 // platform in any other way.
 class QuizHost
@@ -15,9 +18,9 @@ public:
     // Starts a sound clip in the background; an empty or missing file plays nothing.
     virtual void playSound(const std::string &fileName) = 0;
     // Asks the results question with OK and Cancel; true for OK, false for Cancel or closing.
-    virtual bool askResults(const std::string &prompt, const std::string &title) = 0;
+    virtual bool askResults(const Message &prompt, const Message &title) = 0;
     // Tells the user that a quiz file could not be loaded.
-    virtual void reportFileError(const std::string &message) = 0;
+    virtual void reportFileError(const QuizFileError &error) = 0;
     // Closes the window, which ends the program.
     virtual void closeWindow() = 0;
 };

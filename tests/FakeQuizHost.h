@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "Message.h"
 #include "QuizFile.h"
+#include "QuizFileError.h"
 #include "QuizHost.h"
 
 #include <array>
@@ -18,13 +20,13 @@ public:
         ++boxWrites;
     }
     void playSound(const std::string &fileName) override { sounds.push_back(fileName); }
-    bool askResults(const std::string &prompt, const std::string &title) override
+    bool askResults(const Message &prompt, const Message &title) override
     {
-        prompts.push_back(prompt);
-        titles.push_back(title);
+        prompts.push_back(prompt.english());
+        titles.push_back(title.english());
         return answerOk;
     }
-    void reportFileError(const std::string &message) override { errors.push_back(message); }
+    void reportFileError(const QuizFileError &error) override { errors.push_back(error.what()); }
     void closeWindow() override { ++closes; }
 
     std::array<std::string, QuizBlockLines> boxes;

@@ -119,6 +119,9 @@ void TestExtraQZT::winner_data()
     QTest::newRow("right-to-left letters alone not isolated")
         << QString::fromUtf8("Kest,Dorv,Oro,\u05D0\u05D1") << QList<int> { 0, 0, 0, 20 }
         << QString::fromUtf8("\u05D0\u05D1") << "";
+    QTest::newRow("name holding place markers")
+        << "Kest,Dorv,%2 %1,Bexal" << QList<int> { 0, 0, 20, 0 } << "%2 %1"
+        << "";
     QTest::newRow("name with blanks") << "Kest, Dorv ,Oro,Bexal" << QList<int> { 0, 9, 3, 1 } << " Dorv "
                                       << "";
 }

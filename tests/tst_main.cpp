@@ -250,6 +250,7 @@ void TestMain::newTest_data()
     QTest::newRow("good file") << "episode2.QZT" << true;
     QTest::newRow("lower-case extension") << "copy.qzt" << true;
     QTest::newRow("short file") << "short.QZT" << false;
+    QTest::newRow("name holding place markers") << "%2 %1.QZT" << false;
     QTest::newRow("missing file") << "gone.QZT" << false;
 }
 
@@ -260,6 +261,7 @@ void TestMain::newTest()
     TempQuizDir dir;
     dir.write("copy.qzt", TempQuizDir::quizBody());
     dir.write("short.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
+    dir.write("%2 %1.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
     const QString path = choice.isEmpty() ? QString()
         : choice == "episode2.QZT"        ? QDir::current().absoluteFilePath(choice)
                                           : QString::fromStdString(dir.filePath(choice.toStdString()));
@@ -275,7 +277,7 @@ void TestMain::newTest()
     QCOMPARE(MessageBox::shownCount(), failed ? 1 : 0);
     if (failed) {
         QVERIFY2(MessageBox::lastText().contains(path), qPrintable(MessageBox::lastText()));
-        QVERIFY(MessageBox::lastText().contains(choice == "short.QZT" ? "only 60 lines" : "does not exist"));
+        QVERIFY(MessageBox::lastText().contains(choice == "gone.QZT" ? "does not exist" : "only 60 lines"));
     }
     QCOMPARE(window->openDialog().nameFilters(), QStringList { "Qzt Files  (*.QZT)" });
     if (loads) {

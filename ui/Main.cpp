@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "PropertyBag.h"
 #include "QuizFileError.h"
+#include "QuizTexts.h"
 #include "TextDecoder.h"
 #include "Twips.h"
 
@@ -159,7 +160,7 @@ bool Main::Form_Initialize()
         quizFlow.StartQuiz(ExtraQZT::DefaultQuizFile);
         return true;
     } catch (const QuizFileError &error) {
-        reportFileError(error.what());
+        reportFileError(error);
         return false;
     }
 }
@@ -199,16 +200,16 @@ void Main::playSound(const std::string &fileName)
     sound.play(QString::fromStdString(fileName));
 }
 
-bool Main::askResults(const std::string &prompt, const std::string &title)
+bool Main::askResults(const Message &prompt, const Message &title)
 {
-    return MessageBox::show(this, TextDecoder::decode(title), TextDecoder::decode(prompt),
+    return MessageBox::show(this, QuizTexts::translated(title), QuizTexts::translated(prompt),
                             MessageBox::Buttons::OkCancel)
         == MessageBox::Answer::Ok;
 }
 
-void Main::reportFileError(const std::string &message)
+void Main::reportFileError(const QuizFileError &error)
 {
-    MessageBox::show(isVisible() ? this : nullptr, FileErrorTitle, QString::fromStdString(message),
+    MessageBox::show(isVisible() ? this : nullptr, FileErrorTitle, QuizTexts::describe(error),
                      MessageBox::Buttons::Ok);
 }
 
@@ -225,7 +226,7 @@ void Main::Command1_Click()
     try {
         quizFlow.StartNewQuiz(QFile::encodeName(Cdlog1.fileName()).toStdString());
     } catch (const QuizFileError &error) {
-        reportFileError(error.what());
+        reportFileError(error);
     }
 }
 

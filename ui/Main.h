@@ -85,8 +85,8 @@ protected:
 private:
     void setQuestionBox(int index, const std::string &text) override;
     void playSound(const std::string &fileName) override;
-    bool askResults(const std::string &prompt, const std::string &title) override;
-    void reportFileError(const std::string &message) override;
+    bool askResults(const Message &prompt, const Message &title) override;
+    void reportFileError(const QuizFileError &error) override;
     void closeWindow() override;
 
     void applyDesignLook();

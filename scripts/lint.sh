@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Static checks of the sources: every one carries the licence's SPDX tag, clang-format must leave
 # every C++ file as it is (.clang-format), and clang-tidy must find nothing (.clang-tidy). clang-tidy reads the compile commands of the
 # build folder (build/, or MATCHMAKER_BUILD_DIR), so run scripts/test.sh first. Exits non-zero on

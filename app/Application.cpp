@@ -9,8 +9,9 @@
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // No display name: the desktop would append it to every window title, and the design's
+    // titles ("Brindlecast Match Maker!", "Your results!") stand alone.
     setApplicationName("matchmaker");
-    setApplicationDisplayName("Brindlecast Match Maker");
     setApplicationVersion(QStringLiteral(MATCHMAKER_VERSION));
     setDesktopFileName("example.brindlecast.matchmaker");
     setWindowIcon(QIcon(":/assets/matchmaker.ico"));
@@ -21,9 +22,9 @@ bool Application::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &error) {
-        FatalError::show(QString::fromUtf8(error.what()));
+        FatalError::show(tr("Brindlecast Match Maker"), QString::fromUtf8(error.what()));
     } catch (...) {
-        FatalError::show("An unexpected error occurred.");
+        FatalError::show(tr("Brindlecast Match Maker"), tr("An unexpected error occurred."));
     }
     return false;
 }

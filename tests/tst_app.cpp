@@ -32,6 +32,9 @@ void TestApp::escapedExceptionIsFatal()
 
     QCOMPARE(status, 1);
     QCOMPARE(MessageBox::lastText(), "The banner went wrong.");
+    QCOMPARE(MessageBox::lastTitle(), "Brindlecast Match Maker");
+    // A display name would be appended to every window title by the desktop.
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
 }
 
 int main(int argc, char **argv)

@@ -23,10 +23,9 @@ std::function<void(int)> &exitHandler()
 
 } // namespace
 
-void FatalError::show(const QString &message)
+void FatalError::show(const QString &title, const QString &message)
 {
-    MessageBox::show(QApplication::activeWindow(), QApplication::applicationDisplayName(), message,
-                     MessageBox::Buttons::Ok);
+    MessageBox::show(QApplication::activeWindow(), title, message, MessageBox::Buttons::Ok);
     exitHandler()(1);
 }
 

@@ -10,7 +10,7 @@
 class FatalError
 {
 public:
-    static void show(const QString &message);
+    static void show(const QString &title, const QString &message);
 
     // Test seam: called with the exit status instead of ending the process.
     static void setExitHandler(std::function<void(int status)> handler);

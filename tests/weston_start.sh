@@ -24,7 +24,10 @@ runtime=$(mktemp -d)
 chmod 0700 "$runtime"
 westonPid=
 stop() {
-    [[ -n $westonPid ]] && kill "$westonPid" 2>/dev/null && wait "$westonPid" 2>/dev/null
+    if [[ -n $westonPid ]]; then
+        kill "$westonPid" 2>/dev/null || true
+        wait "$westonPid" 2>/dev/null || true
+    fi
     rm -rf "$runtime"
 }
 trap stop EXIT

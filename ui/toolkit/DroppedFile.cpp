@@ -11,7 +11,7 @@ QString DroppedFile::localPath(const QMimeData &data)
     const QList<QUrl> urls = data.urls();
     if (urls.size() != 1 || !urls.first().isLocalFile())
         return {};
-    const QString path = urls.first().toLocalFile();
+    QString path = urls.first().toLocalFile();
     if (path.isEmpty() || QFileInfo(path).isDir())
         return {};
     return path;
@@ -20,8 +20,7 @@ QString DroppedFile::localPath(const QMimeData &data)
 QString DroppedFile::accept(QDropEvent &event)
 {
     const QMimeData *data = event.mimeData();
-    const QString path
-        = data && event.possibleActions().testFlag(Qt::CopyAction) ? localPath(*data) : QString();
+    QString path = data && event.possibleActions().testFlag(Qt::CopyAction) ? localPath(*data) : QString();
     if (path.isEmpty()) {
         event.ignore();
         return {};

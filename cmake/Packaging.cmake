@@ -5,10 +5,14 @@ set(CPACK_PACKAGE_NAME matchmaker)
 set(CPACK_PACKAGE_VENDOR "Brindlecast")
 set(CPACK_PACKAGE_CONTACT "Brindlecast Match Maker maintainers <matchmaker@brindlecast.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Quiz: which Brindlecast cast member are you most compatible with?")
-set(CPACK_PACKAGE_DESCRIPTION "A small desktop quiz for the audience of the television show
-Brindlecast. Answer twenty questions with the buttons A to D. Each answer is a vote for one of
-the show's four companions. At the end the program tells you which of them you are most
-compatible with and plays that companion's sound clip.")
+# Debian shows the description as it is written here, each line indented by one space: lines of
+# at most 79 characters keep it within an 80-column terminal.
+set(CPACK_PACKAGE_DESCRIPTION "A small desktop quiz for the audience of the television show Brindlecast.
+Answer twenty questions with the buttons A to D. Each answer is a vote for one
+of the show's four companions. At the end the program tells you which of them
+you are most compatible with and plays that companion's sound clip. Quiz files
+(*.qzt) open from the file manager, and anyone can write new ones in a text
+editor.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

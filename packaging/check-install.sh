@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Checks an installed tree of Brindlecast Match Maker below ROOT (a DESTDIR or an unpacked
 # package, prefix /usr): every file in place, the desktop entry and AppStream metainfo valid,
-# and the launcher starting the program. Usage: check-install.sh ROOT
+# the quiz file type resolving to the desktop entry, and the launcher starting the program.
+# Usage: check-install.sh ROOT
 # The validators are skipped with a note when they are not installed (the package script
 # installs them). Exits non-zero, after listing every problem, when anything is wrong.
 set -euo pipefail
@@ -12,9 +13,10 @@ appId=example.brindlecast.matchmaker
 failures=0
 fail() { echo "check-install: $*" >&2; failures=$((failures + 1)); }
 
-expected=(bin/matchmaker libexec/matchmaker/matchmaker libexec/matchmaker/libmatchmaker_sound.so
+expected=(games/matchmaker libexec/matchmaker/matchmaker libexec/matchmaker/libmatchmaker_sound.so
     "share/applications/$appId.desktop" "share/metainfo/$appId.metainfo.xml"
-    share/doc/matchmaker/copyright
+    "share/mime/packages/$appId.xml" share/man/man6/matchmaker.6.gz
+    share/doc/matchmaker/copyright share/doc/matchmaker/changelog.gz
     share/matchmaker/episode1.qzt share/matchmaker/episode2.QZT
     share/matchmaker/{kest,dorv,oro,bexal}sound.wav share/matchmaker/main.wav)
 for number in {1..10}; do expected+=("share/matchmaker/$number.jpg"); done
@@ -22,7 +24,7 @@ for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$siz
 for file in "${expected[@]}"; do
     [[ -s "$usr/$file" ]] || fail "missing /usr/$file"
 done
-[[ -x "$usr/bin/matchmaker" && -x "$usr/libexec/matchmaker/matchmaker" ]] \
+[[ -x "$usr/games/matchmaker" && -x "$usr/libexec/matchmaker/matchmaker" ]] \
     || fail "the launcher or the program is not executable"
 
 validate() {
@@ -37,11 +39,43 @@ validate() {
 validate desktop-file-validate "$usr/share/applications/$appId.desktop"
 validate appstreamcli validate --no-net "$usr/share/metainfo/$appId.metainfo.xml"
 
+# The quiz file type as a desktop sees it once the package's triggers have run: the type and
+# the desktop entry are copied into a scratch data folder, whose caches are built there, so
+# that the installed tree stays as it was. No user's or system's own choices take part.
+checkFileType() {
+    local scratch
+    scratch=$(mktemp -d)
+    mkdir -p "$scratch"/{data/mime/packages,data/applications,config,home}
+    cp "$usr/share/mime/packages/$appId.xml" "$scratch/data/mime/packages/"
+    cp "$usr/share/applications/$appId.desktop" "$scratch/data/applications/"
+    cp "$usr/share/matchmaker/episode2.QZT" "$scratch/"
+    local env=(env -i PATH="$PATH" HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config"
+        XDG_CONFIG_DIRS="$scratch/config" XDG_DATA_HOME="$scratch/home"
+        XDG_DATA_DIRS="$scratch/data:/usr/share")
+    "${env[@]}" update-mime-database "$scratch/data/mime"
+    "${env[@]}" update-desktop-database "$scratch/data/applications"
+    local type default
+    type=$("${env[@]}" xdg-mime query filetype "$scratch/episode2.QZT")
+    default=$("${env[@]}" xdg-mime query default application/x-matchmaker-quiz)
+    echo "check-install: xdg-mime: episode2.QZT is $type, opened by $default"
+    [[ $type == application/x-matchmaker-quiz ]] || fail "episode2.QZT has the type '$type'"
+    [[ $default == "$appId.desktop" ]] || fail "quiz files are opened by '$default'"
+    rm -rf "$scratch"
+}
+# xdg-mime asks mimetype (libfile-mimeinfo-perl) outside a known desktop; without it, it would
+# fall back to file(1), which knows nothing of the types installed.
+if command -v update-mime-database >/dev/null && command -v update-desktop-database >/dev/null \
+    && command -v xdg-mime >/dev/null && command -v mimetype >/dev/null; then
+    checkFileType
+else
+    fail "the file type cannot be checked: scripts/install-deps.sh test installs what it needs"
+fi
+
 # The launcher finds its folders relative to itself, so it runs below any ROOT as installed.
 # Still running when the timeout ends it (124) means it started; a failed start exits with 1.
 set +e
 QT_QPA_PLATFORM=offscreen MATCHMAKER_NONINTERACTIVE=1 timeout "${MATCHMAKER_SMOKE_SECONDS:-5}" \
-    "$usr/bin/matchmaker"
+    "$usr/games/matchmaker"
 status=$?
 set -e
 [[ $status -eq 124 ]] || fail "the installed program did not keep running (exit status $status)"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package of Brindlecast Match Maker in build-package/ and checks it: its
-# control fields, then, unpacked into a scratch root, its files, desktop entry, metainfo and that
-# the program starts (packaging/check-install.sh). Prints the path of the .deb. Exits non-zero
-# when anything is wrong.
+# control fields, lintian (any error or warning fails), then, unpacked into a scratch root, its
+# files, desktop entry, metainfo, file type and that the program starts
+# (packaging/check-install.sh). Prints the path of the .deb. Exits non-zero when anything is
+# wrong.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${MATCHMAKER_PACKAGE_DIR:-$root/build-package}"
@@ -32,9 +33,25 @@ done
 [[ "$depends" =~ fonts-liberation2[[:space:]]*\| || "$depends" =~ \|[[:space:]]*fonts-liberation2 ]] \
     && fail "Depends offers an alternative to fonts-liberation2"
 [[ $(dpkg-deb -f "$deb" Section) == games ]] || fail "Section is not games"
+[[ $(dpkg-deb -f "$deb" Version) == "$(dpkg-parsechangelog -l "$root/packaging/changelog" -S Version)" ]] \
+    || fail "the package's version is not the latest in packaging/changelog"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+
+# lintian prints nothing for a clean package; --fail-on makes a warning fail as an error does.
+# Run by root it adds a note that root is not recommended, so it reads a copy as nobody then.
+lintianRun=(lintian --fail-on error,warning)
+lintianDeb=$deb
+if [[ $(id -u) -eq 0 ]] && command -v runuser >/dev/null; then
+    mkdir -m 755 "$scratch/lintian"
+    cp "$deb" "$scratch/lintian/"
+    chmod 755 "$scratch"
+    lintianRun=(runuser -u nobody -- "${lintianRun[@]}")
+    lintianDeb="$scratch/lintian/${deb##*/}"
+fi
+(cd / && "${lintianRun[@]}" "$lintianDeb") || fail "lintian finds the problems above"
+rm -rf "$scratch/lintian"
 dpkg-deb -x "$deb" "$scratch"
 "$root/packaging/check-install.sh" "$scratch" || failures=$((failures + 1))
 

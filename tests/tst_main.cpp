@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -41,6 +42,8 @@ private slots:
     void newTest();
     void newTestCancelAfterAChoiceChangesNothing();
     void openDialogMatchesQztInAnyCase();
+    void drop_data();
+    void drop();
     void answerKeys_data();
     void answerKeys();
     void typingIntoABoxChangesNothing();
@@ -331,6 +334,89 @@ void TestMain::openDialogMatchesQztInAnyCase()
     listed.sort();
     QCOMPARE(listed, (QStringList { "Mixed.Qzt", "lower.qzt", "upper.QZT" }));
     QCOMPARE(window->quiz().QuestionStart(), 5);
+}
+
+void TestMain::drop_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("actions");
+    QTest::addColumn<QString>("outcome");
+
+    const int copy = Qt::CopyAction;
+    const int copyOrMove = Qt::CopyAction | Qt::MoveAction;
+    QTest::newRow("good file") << QStringList { "copy.qzt" } << "" << copyOrMove << "opens";
+    QTest::newRow("any name") << QStringList { "quiz.txt" } << "" << copy << "opens";
+    QTest::newRow("short file") << QStringList { "short.QZT" } << "" << copy << "reports";
+    QTest::newRow("text") << QStringList {} << "Q1" << copy << "refused";
+    QTest::newRow("two files") << QStringList { "copy.qzt", "quiz.txt" } << "" << copy << "refused";
+    QTest::newRow("remote file") << QStringList { "https://www.brindlecast.example/a.qzt" } << "" << copy
+                                 << "refused";
+    QTest::newRow("folder") << QStringList { "." } << "" << copy << "refused";
+    QTest::newRow("move only") << QStringList { "copy.qzt" } << "" << int(Qt::MoveAction) << "refused";
+}
+
+// Real drag and drop events, sent to the window as the window system delivers them, over the
+// question box as a user would aim. Shift is held, so a drag that offers a move proposes one.
+void TestMain::drop()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, text);
+    QFETCH(int, actions);
+    QFETCH(QString, outcome);
+    TempQuizDir dir;
+    dir.write("copy.qzt", TempQuizDir::quizBody());
+    dir.write("quiz.txt", TempQuizDir::quizBody("\n"));
+    dir.write("short.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls << (file.startsWith("https:")
+                     ? QUrl(file)
+                     : QUrl::fromLocalFile(QString::fromStdString(dir.filePath(file.toStdString()))));
+    QMimeData data;
+    if (!urls.isEmpty())
+        data.setUrls(urls);
+    if (!text.isEmpty())
+        data.setText(text);
+    clickAnswers(6, "Command3");
+    const QStringList shown = boxes();
+    if (outcome == "reports")
+        MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    const QPoint over = window->findChild<QWidget *>("Text0")->geometry().center();
+    const auto offered = Qt::DropActions(actions);
+
+    QDragEnterEvent enter(over, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(window->windowHandle(), &enter);
+    QDragMoveEvent move(over, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(window->windowHandle(), &move);
+    QCOMPARE(enter.isAccepted(), outcome != "refused");
+    QCOMPARE(move.isAccepted(), outcome != "refused");
+    if (outcome == "refused") {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(window->windowHandle(), &leave);
+    } else {
+        QDropEvent drop(over, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(window->windowHandle(), &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    }
+
+    if (outcome == "opens") {
+        QTRY_COMPARE(window->quiz().QuestionStart(), 5);
+        QCOMPARE(boxes().first(), "Q1");
+        QCOMPARE(window->quiz().Tallies(), (Tallies { 0, 0, 0, 0 }));
+        return;
+    }
+    if (outcome == "reports") {
+        QTRY_COMPARE(MessageBox::shownCount(), 1);
+        QVERIFY(MessageBox::lastText().contains(QDir::toNativeSeparators(urls.first().toLocalFile())));
+        QVERIFY(MessageBox::lastText().contains("only 60 lines"));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(MessageBox::shownCount(), outcome == "reports" ? 1 : 0);
+    QCOMPARE(boxes(), shown);
+    QCOMPARE(window->quiz().QuestionStart(), 35);
+    QCOMPARE(window->quiz().Tallies(), (Tallies { 0, 6, 0, 0 }));
 }
 
 void TestMain::answerKeys_data()

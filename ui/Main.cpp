@@ -4,6 +4,7 @@
 #include "ui_Main.h"
 
 #include "DesignFont.h"
+#include "DroppedFile.h"
 #include "MessageBox.h"
 #include "PropertyBag.h"
 #include "QuizFileError.h"
@@ -11,6 +12,7 @@
 #include "TextDecoder.h"
 #include "Twips.h"
 
+#include <QDropEvent>
 #include <QFile>
 #include <QIcon>
 #include <QPushButton>
@@ -51,6 +53,7 @@ Main::Main(QWidget *parent)
     readSavedLinks();
     connectHandlers();
     startTimers();
+    setAcceptDrops(true);
     ui->Command1->setFocus();
 }
 
@@ -223,11 +226,35 @@ void Main::Command1_Click()
     Cdlog1.setFilter(QuizFilter);
     if (!Cdlog1.show(this))
         return;
+    startChosenQuiz(Cdlog1.fileName());
+}
+
+void Main::startChosenQuiz(const QString &fileName)
+{
     try {
-        quizFlow.StartNewQuiz(QFile::encodeName(Cdlog1.fileName()).toStdString());
+        quizFlow.StartNewQuiz(QFile::encodeName(fileName).toStdString());
     } catch (const QuizFileError &error) {
         reportFileError(error);
     }
+}
+
+void Main::dragEnterEvent(QDragEnterEvent *event)
+{
+    DroppedFile::accept(*event);
+}
+
+void Main::dragMoveEvent(QDragMoveEvent *event)
+{
+    DroppedFile::accept(*event);
+}
+
+// The quiz is opened once the drop is over, so that the program the file came from is not kept
+// waiting while a box about a file that does not load is open.
+void Main::dropEvent(QDropEvent *event)
+{
+    const QString fileName = DroppedFile::accept(*event);
+    if (!fileName.isEmpty())
+        QTimer::singleShot(0, this, [this, fileName] { startChosenQuiz(fileName); });
 }
 
 void Main::Command2_Click()

@@ -33,6 +33,7 @@ class Main;
 //   Image1            the still picture under the banner
 //   Scrollpic         the banner picture, moved by Timer1 and given a new picture by Timer2
 //   URLLink1, 2       the links to the show's web site and to its contact address
+// A quiz file dropped onto the window is opened as New Test opens a chosen one.
 class Main : public QWidget, public QuizHost
 {
     Q_OBJECT
@@ -81,6 +82,9 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void setQuestionBox(int index, const std::string &text) override;
@@ -89,6 +93,8 @@ private:
     void reportFileError(const QuizFileError &error) override;
     void closeWindow() override;
 
+    // A quiz the user chose, through New Test or by dropping it: a new vote on it.
+    void startChosenQuiz(const QString &fileName);
     void applyDesignLook();
     void setUpAnswerKeys();
     void readSavedLinks();

@@ -14,7 +14,7 @@
 
 namespace {
 
-int takeQuiz(Application &app, const CommandLine &command)
+int takeQuiz(const CommandLine &command)
 {
     Main window;
     const bool started = command.paths().isEmpty()
@@ -24,11 +24,11 @@ int takeQuiz(Application &app, const CommandLine &command)
         return 1;
     StartupProbe::watch(&window);
     window.showCentred();
-    return app.exec();
+    return QApplication::exec();
 }
 
 // The main window appears only when the quiz is tried.
-int edit(Application &app, const CommandLine &command)
+int edit(const CommandLine &command)
 {
     QuizEditor editor;
     std::unique_ptr<Main> window;
@@ -45,7 +45,7 @@ int edit(Application &app, const CommandLine &command)
             return 1;
     }
     editor.show();
-    return app.exec();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -66,12 +66,12 @@ int main(int argc, char *argv[])
         return CheckCommand::run(command.files(), command.paths(), stdout);
     }
     case CommandLine::Action::Edit: {
-        Application app(argc, argv);
-        return edit(app, command);
+        const Application app(argc, argv);
+        return edit(command);
     }
     case CommandLine::Action::TakeQuiz:
         break;
     }
-    Application app(argc, argv);
-    return takeQuiz(app, command);
+    const Application app(argc, argv);
+    return takeQuiz(command);
 }

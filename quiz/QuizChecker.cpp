@@ -26,7 +26,7 @@ bool isBlank(const std::string &line)
 
 std::string answerLetter(std::size_t answer)
 {
-    return std::string(1, static_cast<char>('A' + answer));
+    return { static_cast<char>('A' + answer) };
 }
 
 // A name as the messages quote it; direction controls in it cannot reorder the sentence.
@@ -189,8 +189,8 @@ void QuizChecker::checkEmptyLines()
 
 void QuizChecker::checkEncoding()
 {
-    const auto end = text.begin() + static_cast<std::ptrdiff_t>(linesRead);
-    const auto first
+    auto *const end = text.begin() + static_cast<std::ptrdiff_t>(linesRead);
+    auto *const first
         = std::find_if(text.begin(), end, [](const std::string &line) { return !Utf8::isValid(line); });
     if (first == end)
         return;
@@ -229,6 +229,7 @@ void QuizChecker::checkNames()
     if (silent.empty())
         return;
     std::vector<std::string> withClips;
+    withClips.reserve(SoundClips.size());
     for (const auto &clip : SoundClips)
         withClips.emplace_back(clip.name);
     warning(firstSilent,

@@ -26,7 +26,7 @@ public:
         titles.push_back(title.english());
         return answerOk;
     }
-    void reportFileError(const QuizFileError &error) override { errors.push_back(error.what()); }
+    void reportFileError(const QuizFileError &error) override { errors.emplace_back(error.what()); }
     void closeWindow() override { ++closes; }
 
     std::array<std::string, QuizBlockLines> boxes;

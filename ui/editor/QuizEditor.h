@@ -35,9 +35,9 @@ public:
 
     // Opens a quiz file. False, after telling the user why, when it cannot be; the quiz in the
     // editor then stays as it was.
-    bool openFile(const QString &path);
-    // A new quiz that Save writes to path (empty: Save asks where).
-    void startNew(const QString &path = QString());
+    bool openFile(const QString &fileName);
+    // A new quiz that Save writes to fileName (empty: Save asks where).
+    void startNew(const QString &fileName = QString());
     // A new quiz holding these lines, not saved anywhere yet.
     void startFromLines(const QuizText &lines);
 

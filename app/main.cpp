@@ -1,15 +1,77 @@
 // SPDX-License-Identifier: MIT
 #include "Main.h"
 #include "Application.h"
+#include "CheckCommand.h"
+#include "CommandLine.h"
+#include "QuizEditor.h"
 #include "StartupProbe.h"
 
-int main(int argc, char *argv[])
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+int takeQuiz(const CommandLine &command)
 {
-    Application app(argc, argv);
     Main window;
-    if (!window.Form_Initialize())
+    const bool started = command.paths().isEmpty()
+        ? window.Form_Initialize()
+        : window.Form_Initialize(QFile::encodeName(command.paths().front()).toStdString());
+    if (!started)
         return 1;
     StartupProbe::watch(&window);
     window.showCentred();
     return QApplication::exec();
+}
+
+// The main window appears only when the quiz is tried.
+int edit(const CommandLine &command)
+{
+    QuizEditor editor;
+    std::unique_ptr<Main> window;
+    QObject::connect(&editor, &QuizEditor::tryQuizRequested, [&window](const QuizText &lines) {
+        if (!window)
+            window = std::make_unique<Main>();
+        window->tryQuiz(lines);
+    });
+    if (!command.paths().isEmpty()) {
+        const QString &path = command.paths().front();
+        if (!QFileInfo::exists(path))
+            editor.startNew(path);
+        else if (!editor.openFile(path))
+            return 1;
+    }
+    editor.show();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const CommandLine command(CommandLine::argumentsOf(argc, argv), CommandLine::startDirectory());
+    switch (command.action()) {
+    case CommandLine::Action::ShowHelp:
+    case CommandLine::Action::ShowVersion:
+        std::fputs(command.output().toLocal8Bit().constData(), stdout);
+        return command.exitStatus();
+    case CommandLine::Action::UsageError:
+        std::fputs(command.output().toLocal8Bit().constData(), stderr);
+        return command.exitStatus();
+    case CommandLine::Action::Check: {
+        const QCoreApplication app(argc, argv);
+        return CheckCommand::run(command.files(), command.paths(), stdout);
+    }
+    case CommandLine::Action::Edit: {
+        const Application app(argc, argv);
+        return edit(command);
+    }
+    case CommandLine::Action::TakeQuiz:
+        break;
+    }
+    const Application app(argc, argv);
+    return takeQuiz(command);
 }

@@ -3,6 +3,7 @@
 // exactly those a plain reading of the bytes gives, or be refused with a QuizFileError that names
 // the file. Any other exception, a crash, a hang or a sanitizer report is a finding.
 
+#include "InputFile.h"
 #include "QuizFile.h"
 #include "QuizFileError.h"
 
@@ -10,52 +11,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 namespace {
-
-// LoadQuizLines reads a path, so each input is written to an anonymous in-memory file (memfd)
-// and read back through its /proc/self/fd path. The file lives as long as the process and leaves
-// nothing behind, even when a finding ends the process.
-class InputFile
-{
-public:
-    InputFile() : descriptor(memfd_create("fuzz_quizfile", MFD_CLOEXEC))
-    {
-        if (descriptor < 0) {
-            std::perror("memfd_create");
-            std::abort();
-        }
-        path = "/proc/self/fd/" + std::to_string(descriptor);
-    }
-
-    InputFile(const InputFile &) = delete;
-    InputFile &operator=(const InputFile &) = delete;
-
-    void write(const std::uint8_t *data, std::size_t size)
-    {
-        if (ftruncate(descriptor, 0) != 0)
-            std::abort();
-        for (std::size_t done = 0; done < size;) {
-            const ssize_t written = pwrite(descriptor, data + done, size - done, static_cast<off_t>(done));
-            if (written <= 0)
-                std::abort();
-            done += static_cast<std::size_t>(written);
-        }
-    }
-
-    std::filesystem::path path;
-
-private:
-    int descriptor;
-};
 
 // The quiz the bytes hold, read the simplest way: drop a leading byte-order mark, split at
 // CR LF, LF or CR, and take 104 lines. None when the file is UTF-16, is short or has a line that
@@ -90,7 +50,7 @@ std::optional<QuizText> expectedQuiz(std::string_view bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static InputFile input;
+    static InputFile input("fuzz_quizfile");
     input.write(data, size);
     const std::optional<QuizText> expected
         = expectedQuiz(std::string_view(reinterpret_cast<const char *>(data), size));

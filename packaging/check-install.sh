@@ -80,6 +80,21 @@ status=$?
 set -e
 [[ $status -eq 124 ]] || fail "the installed program did not keep running (exit status $status)"
 
+# A relative quiz file is taken from the directory the command was started in, although the
+# launcher changes to the data folder: the checker finds it, and the program starts with it (a
+# file that did not load would end it at once with status 1).
+elsewhere=$(mktemp -d)
+trap 'rm -rf "$elsewhere"' EXIT
+cp "$usr/share/matchmaker/episode2.QZT" "$elsewhere/mine.qzt"
+(cd "$elsewhere" && "$usr/games/matchmaker" --check mine.qzt) \
+    || fail "--check does not find a quiz file named relative to where it was started"
+set +e
+(cd "$elsewhere" && QT_QPA_PLATFORM=offscreen MATCHMAKER_NONINTERACTIVE=1 \
+    timeout "${MATCHMAKER_SMOKE_SECONDS:-5}" "$usr/games/matchmaker" mine.qzt)
+status=$?
+set -e
+[[ $status -eq 124 ]] || fail "the installed program did not start with a relative quiz file (exit status $status)"
+
 if [[ $failures -ne 0 ]]; then
     echo "check-install: $failures problem(s) below $usr" >&2
     exit 1

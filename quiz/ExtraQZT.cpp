@@ -4,6 +4,7 @@
 #include "Message.h"
 #include "QuizFileError.h"
 #include "QuizHost.h"
+#include "SoundClips.h"
 #include "Utf8.h"
 
 #include <algorithm>
@@ -20,19 +21,6 @@ Message resultPrompt(const std::string &name)
                                      "ok.  If you want to quit hit cancel. "),
                    { Utf8::isolatedIfBidi(name) });
 }
-
-struct NamedSound
-{
-    const char *name;
-    const char *sound;
-};
-
-constexpr std::array<NamedSound, QuizAnswerCount> SoundTable { {
-    { "Kest", "kestsound.wav" },
-    { "Dorv", "dorvsound.wav" },
-    { "Oro", "orosound.wav" },
-    { "Bexal", "bexalsound.wav" },
-} };
 
 } // namespace
 
@@ -54,6 +42,18 @@ void ExtraQZT::StartQuiz(const std::filesystem::path &path)
 void ExtraQZT::StartNewQuiz(const std::filesystem::path &path)
 {
     loadLines(path);
+    startNewVote();
+}
+
+void ExtraQZT::StartNewQuiz(const QuizText &lines)
+{
+    quizLines = lines;
+    quizFile.clear();
+    startNewVote();
+}
+
+void ExtraQZT::startNewVote()
+{
     tallies = {};
     resultName.clear();
     resultSound.clear();
@@ -107,7 +107,7 @@ void ExtraQZT::chooseWinner()
 
 void ExtraQZT::chooseSound()
 {
-    for (const auto &entry : SoundTable) {
+    for (const auto &entry : SoundClips) {
         if (resultName == entry.name)
             resultSound = entry.sound;
     }
@@ -119,11 +119,13 @@ void ExtraQZT::chooseSound()
 
 // Reloads the current quiz so that a file edited meanwhile is picked up, and clears the vote;
 // ShowNextQuestion, which brought the results, then shows question 1. If the file can no longer
-// be loaded, the user is told and the quiz starts again from the lines already shown.
+// be loaded, the user is told and the quiz starts again from the lines already shown, as a quiz
+// from memory does.
 void ExtraQZT::RestartQuiz()
 {
     try {
-        loadLines(quizFile);
+        if (!quizFile.empty())
+            loadLines(quizFile);
     } catch (const QuizFileError &error) {
         host.reportFileError(error);
     }

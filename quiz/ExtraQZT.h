@@ -32,6 +32,8 @@ public:
     // Loads a quiz the user has just chosen and starts a fresh vote on it. Throws QuizFileError,
     // and then nothing has changed, the votes included.
     void StartNewQuiz(const std::filesystem::path &path);
+    // Starts a fresh vote on lines held in memory (a quiz being written); a restart replays them.
+    void StartNewQuiz(const QuizText &lines);
 
     // Shows the next block of five lines; after the twentieth, the results come first.
     void ShowNextQuestion();
@@ -47,7 +49,7 @@ public:
     // The name and the clip the last results chose; empty again once the quiz restarts.
     const std::string &ResultName() const { return resultName; }
     const std::string &ResultSound() const { return resultSound; }
-    // The file the current lines came from: the one a restart reloads.
+    // The file the current lines came from: the one a restart reloads. Empty for lines from memory.
     const std::filesystem::path &currentQuizFile() const { return quizFile; }
 
     // Test hook: votes that twenty answers cannot give (a tally near its largest value).
@@ -60,6 +62,7 @@ private:
     void chooseWinner();
     void chooseSound();
     void loadLines(const std::filesystem::path &path);
+    void startNewVote();
 
     QuizHost &host;
     std::filesystem::path quizFile = DefaultQuizFile;

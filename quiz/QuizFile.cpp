@@ -32,63 +32,6 @@ void checkIsRegularFile(const std::filesystem::path &path)
         fail(path, Message(QT_TRANSLATE_NOOP("Quiz", "it is not a regular file.")));
 }
 
-class LineReader
-{
-public:
-    explicit LineReader(std::streambuf &buffer) : buffer(buffer) { }
-
-    // True when the file starts with a UTF-16 byte-order mark (FF FE or FE FF); nothing is consumed.
-    bool startsWithUtf16Mark()
-    {
-        const int first = buffer.sgetc();
-        if (first != 0xFF && first != 0xFE)
-            return false;
-        buffer.sbumpc();
-        const int second = buffer.sgetc();
-        buffer.sungetc();
-        return second == (first == 0xFF ? 0xFE : 0xFF);
-    }
-
-    void skipByteOrderMark()
-    {
-        static constexpr char mark[] = "\xEF\xBB\xBF";
-        for (int i = 0; i < 3; ++i) {
-            if (buffer.sgetc() != static_cast<unsigned char>(mark[i])) {
-                // Put back what matched so far: it belongs to the first line.
-                for (; i > 0; --i)
-                    buffer.sungetc();
-                return;
-            }
-            buffer.sbumpc();
-        }
-    }
-
-    enum class Result { Line, End, TooLong };
-
-    Result readLine(std::string &line)
-    {
-        line.clear();
-        for (;;) {
-            const int c = buffer.sbumpc();
-            if (c == std::char_traits<char>::eof())
-                return line.empty() ? Result::End : Result::Line;
-            if (c == '\n')
-                return Result::Line;
-            if (c == '\r') {
-                if (buffer.sgetc() == '\n')
-                    buffer.sbumpc();
-                return Result::Line;
-            }
-            if (line.size() == QuizMaxLineLength)
-                return Result::TooLong;
-            line.push_back(static_cast<char>(c));
-        }
-    }
-
-private:
-    std::streambuf &buffer;
-};
-
 Message shortFileProblem(std::size_t lineCount)
 {
     const char *text = lineCount == 1
@@ -103,34 +46,51 @@ Message shortFileProblem(std::size_t lineCount)
 
 } // namespace
 
-QuizText LoadQuizLines(const std::filesystem::path &path)
+std::ifstream openQuizFile(const std::filesystem::path &path)
 {
     checkIsRegularFile(path);
     std::ifstream file(path, std::ios::binary);
     if (!file)
         fail(path,
              Message(QT_TRANSLATE_NOOP("Quiz", "the file cannot be read (%1)."), { std::strerror(errno) }));
+    return file;
+}
 
-    LineReader reader(*file.rdbuf());
+bool readQuizFileStart(QuizLineReader &reader, const std::filesystem::path &path)
+{
     if (reader.startsWithUtf16Mark())
         fail(path,
              Message(QT_TRANSLATE_NOOP("Quiz",
                                        "it is saved as UTF-16, which a quiz file cannot be: save "
                                        "it as UTF-8 and try again.")));
-    reader.skipByteOrderMark();
+    return reader.skipByteOrderMark();
+}
+
+QuizText readQuizLines(QuizLineReader &reader, const std::filesystem::path &path, QuizLineEnds *ends)
+{
     QuizText text;
     for (std::size_t i = 0; i < QuizLineCount; ++i) {
-        switch (reader.readLine(text[i])) {
-        case LineReader::Result::Line:
+        switch (reader.readLine(text[i], QuizMaxLineLength)) {
+        case QuizLineReader::Result::Line:
             break;
-        case LineReader::Result::End:
+        case QuizLineReader::Result::End:
             fail(path, shortFileProblem(i));
-        case LineReader::Result::TooLong:
+        case QuizLineReader::Result::TooLong:
             fail(path,
                  Message(QT_TRANSLATE_NOOP("Quiz",
                                            "line %1 is longer than %2 bytes, so this is not a quiz file."),
                          { std::to_string(i + 1), std::to_string(QuizMaxLineLength) }));
         }
+        if (ends)
+            (*ends)[i] = reader.lineEnd();
     }
     return text;
+}
+
+QuizText LoadQuizLines(const std::filesystem::path &path)
+{
+    std::ifstream file = openQuizFile(path);
+    QuizLineReader reader(*file.rdbuf());
+    readQuizFileStart(reader, path);
+    return readQuizLines(reader, path);
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "QuizLineReader.h"
+
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 // A quiz is twenty blocks of five lines (the question, then its answers A to D) followed by the
@@ -19,6 +22,7 @@ inline constexpr std::size_t QuizLineCount = QuizNameLine + QuizAnswerCount;
 inline constexpr std::size_t QuizMaxLineLength = std::size_t { 64 } * 1024;
 
 using QuizText = std::array<std::string, QuizLineCount>;
+using QuizLineEnds = std::array<QuizLineReader::LineEnd, QuizLineCount>;
 
 // Reads the first 104 lines of a quiz file, byte for byte. A line ends at CR LF, LF or a lone
 // CR; a UTF-8 byte-order mark before the first line is dropped; nothing after line 104 is read.
@@ -26,3 +30,13 @@ using QuizText = std::array<std::string, QuizLineCount>;
 // come out split in two and interleaved with NULs.
 // Either the whole quiz comes back or a QuizFileError is thrown: there is no partial result.
 QuizText LoadQuizLines(const std::filesystem::path &path);
+
+// The steps of LoadQuizLines, for the readers that need more of the file than its lines. Each
+// throws QuizFileError with LoadQuizLines's own words.
+// Opens a quiz file for reading; a missing file, a folder, a device or a FIFO is refused.
+std::ifstream openQuizFile(const std::filesystem::path &path);
+// Refuses a UTF-16 file and skips a UTF-8 byte-order mark; true when there was one.
+bool readQuizFileStart(QuizLineReader &reader, const std::filesystem::path &path);
+// Reads the 104 lines after the start; ends, when given, receives how each of them ended.
+QuizText readQuizLines(QuizLineReader &reader, const std::filesystem::path &path,
+                       QuizLineEnds *ends = nullptr);

@@ -21,7 +21,7 @@ cmake --build "$build" -j"$(nproc)" --target "${targets[@]/#/fuzz_}"
 # Seeds too big to keep in the repository.
 extraSeeds() {
     local target=$1 corpus=$2
-    if [[ $target == quizfile ]]; then
+    if [[ $target == quiz* ]]; then
         # Quizzes whose first line is as long as the reader accepts (64 KiB), and one byte longer.
         for length in 65536 65537; do
             { head -c "$length" /dev/zero | tr '\0' x; printf '\r\n'; cat "$corpus/valid-crlf.qzt"; } \

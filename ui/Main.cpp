@@ -7,11 +7,13 @@
 #include "DroppedFile.h"
 #include "MessageBox.h"
 #include "PropertyBag.h"
+#include "QuizEditor.h"
 #include "QuizFileError.h"
 #include "QuizTexts.h"
 #include "TextDecoder.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QDropEvent>
 #include <QFile>
 #include <QIcon>
@@ -54,10 +56,15 @@ Main::Main(QWidget *parent)
     connectHandlers();
     startTimers();
     setAcceptDrops(true);
+    setUpEditAction();
     ui->Command1->setFocus();
 }
 
-Main::~Main() = default;
+// The editor belongs to no window, so nothing else would delete it.
+Main::~Main()
+{
+    delete editor;
+}
 
 void Main::applyDesignLook()
 {
@@ -117,6 +124,14 @@ void Main::startTimers()
     Timer2->start();
 }
 
+void Main::setUpEditAction()
+{
+    editAction = new QAction(tr("Edit this quiz..."), this);
+    editAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(editAction, &QAction::triggered, this, &Main::editQuiz);
+    addAction(editAction);
+}
+
 int Main::outerWidthTwips() const
 {
     return Twips::fromPixels(frameGeometry().width());
@@ -157,10 +172,10 @@ QString Main::pictureFileName(int number)
     return QString::number(number) + ".jpg";
 }
 
-bool Main::Form_Initialize()
+bool Main::Form_Initialize(const std::filesystem::path &quizFile)
 {
     try {
-        quizFlow.StartQuiz(ExtraQZT::DefaultQuizFile);
+        quizFlow.StartQuiz(quizFile);
         return true;
     } catch (const QuizFileError &error) {
         reportFileError(error);
@@ -275,4 +290,32 @@ void Main::Command4_Click()
 void Main::Command5_Click()
 {
     quizFlow.RecordAnswer(3);
+}
+
+void Main::tryQuiz(const QuizText &lines)
+{
+    quizFlow.StartNewQuiz(lines);
+    if (!isVisible())
+        showCentred();
+    raise();
+    activateWindow();
+}
+
+void Main::editQuiz()
+{
+    if (!editor) {
+        editor = new QuizEditor;
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+        connect(editor, &QuizEditor::tryQuizRequested, this, &Main::tryQuiz);
+        const auto &file = quizFlow.currentQuizFile();
+        if (file.empty()) {
+            editor->startFromLines(quizFlow.QuizLines());
+        } else if (!editor->openFile(QFile::decodeName(file.c_str()))) {
+            delete editor;
+            return;
+        }
+    }
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
 }

@@ -8,15 +8,18 @@
 #include "Randomizer.h"
 #include "SoundPlayer.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <memory>
 
+class QAction;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
+class QuizEditor;
 
 namespace Ui {
 class Main;
@@ -47,13 +50,17 @@ public:
     explicit Main(QWidget *parent = nullptr);
     ~Main() override;
 
-    // Starts the default quiz. False, after telling the user why, when it cannot be loaded.
-    bool Form_Initialize();
+    // Starts the default quiz, or the given one. False, after telling the user why, when it cannot
+    // be loaded.
+    bool Form_Initialize(const std::filesystem::path &quizFile = ExtraQZT::DefaultQuizFile);
     // Shows the window centred on the screen, its top-left corner never off the screen.
     void showCentred();
 
     const ExtraQZT &quiz() const { return quizFlow; }
     const OpenDialog &openDialog() const { return Cdlog1; }
+    // Ctrl+E: opens the quiz editor on the quiz being taken. Not on any control of the design;
+    // menus may list it.
+    const QAction *editQuizAction() const { return editAction; }
     // The question boxes: [0] the question, [1] to [4] the answers A to D.
     std::array<const QPlainTextEdit *, QuizBlockLines> Text() const;
     // The banner: the left edge in twips the next step starts from, and the picture shown last
@@ -79,6 +86,11 @@ public slots:
     void Timer1_Timer();
     // Timer2 gives the banner picture a new picture drawn at random from 1.jpg to 10.jpg.
     void Timer2_Timer();
+    // Starts a new vote on a quiz held in memory, such as one being written, and brings the
+    // window to the front.
+    void tryQuiz(const QuizText &lines);
+    // Opens the quiz editor on the quiz being taken, or brings the open one to the front.
+    void editQuiz();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -100,6 +112,7 @@ private:
     void readSavedLinks();
     void connectHandlers();
     void startTimers();
+    void setUpEditAction();
     int outerWidthTwips() const;
 
     std::unique_ptr<Ui::Main> ui;
@@ -117,4 +130,7 @@ private:
     std::int16_t scrollX = 0;
     std::int16_t pictureNumber = 0;
     bool soundPrepared = false;
+    QAction *editAction = nullptr;
+    // A window of its own, so that closing the main window leaves unsaved work open.
+    QPointer<QuizEditor> editor;
 };

@@ -24,18 +24,44 @@ Seam &seam()
     return instance;
 }
 
+QMessageBox::StandardButtons standardButtons(MessageBox::Buttons buttons)
+{
+    switch (buttons) {
+    case MessageBox::Buttons::Ok:
+        return QMessageBox::Ok;
+    case MessageBox::Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageBox::Buttons::SaveDiscardCancel:
+        break;
+    }
+    return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+}
+
+MessageBox::Answer answerFor(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok:
+        return MessageBox::Answer::Ok;
+    case QMessageBox::Save:
+        return MessageBox::Answer::Save;
+    case QMessageBox::Discard:
+        return MessageBox::Answer::Discard;
+    default:
+        return MessageBox::Answer::Cancel;
+    }
+}
+
 MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString &text,
                             MessageBox::Buttons buttons)
 {
-    QMessageBox box(
-        QMessageBox::NoIcon, title, text,
-        buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, standardButtons(buttons), parent);
     // Quiz text and file names reach message boxes; as rich text they could show any local
     // picture, offer a link to any file or push the buttons off the screen.
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Ok);
+    const bool saving = buttons == MessageBox::Buttons::SaveDiscardCancel;
+    box.setDefaultButton(saving ? QMessageBox::Save : QMessageBox::Ok);
     box.setEscapeButton(buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel;
+    return answerFor(box.exec());
 }
 
 // With MATCHMAKER_NONINTERACTIVE set (scripts, smoke tests) a box is written to standard error
@@ -46,11 +72,13 @@ bool interactive()
     return value;
 }
 
-MessageBox::Answer answerNonInteractively(const QString &title, const QString &text)
+MessageBox::Answer answerNonInteractively(const QString &title, const QString &text,
+                                          MessageBox::Buttons buttons)
 {
     const QString line = PlainText::forTerminal(title) + QStringLiteral(": ") + PlainText::forTerminal(text);
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    return MessageBox::Answer::Ok;
+    return buttons == MessageBox::Buttons::SaveDiscardCancel ? MessageBox::Answer::Cancel
+                                                             : MessageBox::Answer::Ok;
 }
 
 } // namespace
@@ -63,7 +91,8 @@ MessageBox::Answer MessageBox::show(QWidget *parent, const QString &title, const
     state.lastText = text;
     ++state.shownCount;
     if (state.nextAnswers.empty())
-        return interactive() ? showReal(parent, title, text, buttons) : answerNonInteractively(title, text);
+        return interactive() ? showReal(parent, title, text, buttons)
+                             : answerNonInteractively(title, text, buttons);
     const Answer answer = state.nextAnswers.front();
     state.nextAnswers.pop_front();
     return answer;

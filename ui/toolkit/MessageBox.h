@@ -5,16 +5,17 @@
 
 class QWidget;
 
-// Modal message boxes with a title, a text, no icon and either OK or OK and Cancel. The text is
-// always shown as plain text, whatever it holds.
+// Modal message boxes with a title, a text, no icon and OK, OK and Cancel, or Save, Discard and
+// Cancel. The text is always shown as plain text, whatever it holds.
 // Tests queue answers with setNextAnswer(); the real box is shown only when none is queued.
 // With the environment variable MATCHMAKER_NONINTERACTIVE set, a box is written to standard
-// error (control characters escaped) and answered with OK at once.
+// error (control characters escaped) and answered at once: with OK, or with Cancel where there is
+// a Save button, so that nothing is written or lost without a user.
 class MessageBox
 {
 public:
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    enum class Buttons { Ok, OkCancel, SaveDiscardCancel };
+    enum class Answer { Ok, Cancel, Save, Discard };
 
     // Closing the box counts as Cancel.
     static Answer show(QWidget *parent, const QString &title, const QString &text, Buttons buttons);

@@ -45,14 +45,25 @@ void OpenDialog::setFilter(const QString &filter)
 
 bool OpenDialog::show(QWidget *parent)
 {
+    return choose(parent, false, QString());
+}
+
+bool OpenDialog::showSave(QWidget *parent, const QString &defaultSuffix)
+{
+    return choose(parent, true, defaultSuffix);
+}
+
+bool OpenDialog::choose(QWidget *parent, bool saving, const QString &defaultSuffix)
+{
     std::optional<QString> name = takeQueuedName();
     if (!name) {
         // Qt's own dialog: it matches patterns without regard to case on every desktop, and it
         // looks the same everywhere the program runs.
         QFileDialog dialog(parent);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setDefaultSuffix(defaultSuffix);
         dialog.setNameFilters(filters);
         if (!chosen.isEmpty())
             dialog.selectFile(chosen);

@@ -6,7 +6,8 @@
 
 class QWidget;
 
-// The Open-file dialog. Its filter is given as "description|pattern|description|pattern...";
+// The Open-file dialog, which also serves to choose a file to save to, as the common dialog it
+// stands for does. Its filter is given as "description|pattern|description|pattern...";
 // patterns match without regard to case. The file name survives a cancelled dialog.
 // Tests queue the user's choice with setNextFileName(); the dialog is shown only when none is.
 class OpenDialog
@@ -19,11 +20,17 @@ public:
     // Shows the dialog modally. True when the user chose a file; Cancel leaves fileName() as it was.
     bool show(QWidget *parent);
     QString fileName() const { return chosen; }
+    // The same for a file to save to: a name without an extension gets defaultSuffix, and
+    // choosing an existing file asks before it is replaced.
+    bool showSave(QWidget *parent, const QString &defaultSuffix);
 
-    // Test seam: the next show() takes this as the user's choice; an empty name is Cancel.
+    // Test seam: the next show() or showSave() takes this as the user's choice; an empty name
+    // is Cancel.
     static void setNextFileName(const QString &name);
 
 private:
+    bool choose(QWidget *parent, bool saving, const QString &defaultSuffix);
+
     QStringList filters;
     QString chosen;
 };

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+CommandLine::CommandLine(const QStringList &arguments, const QString &startDirectory)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList { "h", "help" });
+    const QCommandLineOption version(QStringList { "v", "version" });
+    const QCommandLineOption check("check");
+    const QCommandLineOption edit("edit");
+    parser.addOptions({ help, version, check, edit });
+    if (!parser.parse(arguments)) {
+        fail(parser.errorText());
+        return;
+    }
+    if (parser.isSet(help)) {
+        chosen = Action::ShowHelp;
+        return;
+    }
+    if (parser.isSet(version)) {
+        chosen = Action::ShowVersion;
+        return;
+    }
+    typed = parser.positionalArguments();
+    for (const QString &file : typed)
+        resolved << QDir(startDirectory).absoluteFilePath(file);
+    if (parser.isSet(check) && parser.isSet(edit))
+        fail(tr("--check and --edit cannot be used together."));
+    else if (parser.isSet(check) && typed.isEmpty())
+        fail(tr("--check needs at least one quiz file."));
+    else if (parser.isSet(check))
+        chosen = Action::Check;
+    else if (typed.size() > 1)
+        fail(tr("Only one quiz file can be opened at a time."));
+    else if (parser.isSet(edit))
+        chosen = Action::Edit;
+}
+
+void CommandLine::fail(const QString &error)
+{
+    chosen = Action::UsageError;
+    problem = error;
+}
+
+QStringList CommandLine::argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+QString CommandLine::startDirectory()
+{
+    const QString launcherDirectory = qEnvironmentVariable("MATCHMAKER_START_DIR");
+    return launcherDirectory.isEmpty() ? QDir::currentPath() : launcherDirectory;
+}
+
+QString CommandLine::output() const
+{
+    switch (chosen) {
+    case Action::ShowHelp:
+        return helpText();
+    case Action::ShowVersion:
+        return QStringLiteral("matchmaker " MATCHMAKER_VERSION "\n");
+    case Action::UsageError:
+        return QStringLiteral("matchmaker: ") + problem + '\n' + helpText();
+    default:
+        return {};
+    }
+}
+
+QString CommandLine::helpText()
+{
+    return tr("Usage: matchmaker [FILE]\n"
+              "       matchmaker --check FILE...\n"
+              "       matchmaker --edit [FILE]\n"
+              "\n"
+              "Brindlecast Match Maker: which cast member are you most compatible with?\n"
+              "\n"
+              "  FILE             take the quiz in FILE instead of episode1.qzt\n"
+              "  --check FILE...  check quiz files and print each error and warning as\n"
+              "                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit\n"
+              "                   status is 0 when no file has an error, 1 when one has\n"
+              "  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor\n"
+              "  -h, --help       show this help\n"
+              "  -v, --version    show the version\n"
+              "\n"
+              "A mistake in the command exits with status 2.\n");
+}

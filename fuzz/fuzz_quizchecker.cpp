@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+// libFuzzer target for the quiz checker. On any bytes it must not crash, must report an error
+// exactly when LoadQuizLines refuses the file, must say the same of the bytes as of the file, and
+// must list its findings by line.
+
+#include "InputFile.h"
+#include "QuizChecker.h"
+#include "QuizFile.h"
+#include "QuizFileError.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+[[noreturn]] void finding(const char *what)
+{
+    std::fprintf(stderr, "fuzz_quizchecker: %s\n", what);
+    std::abort();
+}
+
+bool loads(const std::filesystem::path &path)
+{
+    try {
+        LoadQuizLines(path);
+        return true;
+    } catch (const QuizFileError &) {
+        return false;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static InputFile input("fuzz_quizchecker");
+    input.write(data, size);
+    const auto findings = QuizChecker::checkFile(input.path);
+    if (QuizChecker::hasError(findings) == loads(input.path))
+        finding("the checker and the loader disagree about the file");
+    if (QuizChecker::checkBytes(std::string(reinterpret_cast<const char *>(data), size)) != findings)
+        finding("the file and its bytes give different findings");
+    const auto byLine = [](const QuizFinding &a, const QuizFinding &b) { return a.line < b.line; };
+    if (!std::is_sorted(findings.begin(), findings.end(), byLine))
+        finding("the findings are not in line order");
+    for (const QuizFinding &each : findings) {
+        if (each.line > QuizLineCount + 1 || each.message.english().empty())
+            finding("a finding has no place in the file or no words");
+    }
+    return 0;
+}

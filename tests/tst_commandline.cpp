@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+#include "CommandLine.h"
+#include "Main.h"
+#include "MessageBox.h"
+#include "TempQuizDir.h"
+
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QtTest>
+
+using Action = CommandLine::Action;
+
+// The command line: what each command does, and the program run as a process.
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void program_data();
+    void program();
+    void startsWithTheGivenQuizAndReloadsIt();
+};
+
+void TestCommandLine::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Action>("action");
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QString>("output");
+
+    const QString usage = "Usage: matchmaker [FILE]\n";
+    QTest::newRow("nothing") << QStringList() << Action::TakeQuiz << QStringList() << "";
+    QTest::newRow("relative file") << QStringList { "quiz.qzt" } << Action::TakeQuiz
+                                   << QStringList { "/start/quiz.qzt" } << "";
+    QTest::newRow("absolute file") << QStringList { "/elsewhere/quiz.qzt" } << Action::TakeQuiz
+                                   << QStringList { "/elsewhere/quiz.qzt" } << "";
+    QTest::newRow("file like an option")
+        << QStringList { "--", "-odd.qzt" } << Action::TakeQuiz << QStringList { "/start/-odd.qzt" } << "";
+    QTest::newRow("check") << QStringList { "--check", "a.qzt", "/b.qzt" } << Action::Check
+                           << QStringList { "/start/a.qzt", "/b.qzt" } << "";
+    QTest::newRow("edit new") << QStringList { "--edit" } << Action::Edit << QStringList() << "";
+    QTest::newRow("edit file") << QStringList { "--edit", "a.qzt" } << Action::Edit
+                               << QStringList { "/start/a.qzt" } << "";
+    QTest::newRow("help") << QStringList { "--help" } << Action::ShowHelp << QStringList() << usage;
+    QTest::newRow("-h before a mistake")
+        << QStringList { "-h", "a", "b" } << Action::ShowHelp << QStringList() << usage;
+    QTest::newRow("version") << QStringList { "-v" } << Action::ShowVersion << QStringList()
+                             << "matchmaker " MATCHMAKER_VERSION "\n";
+    QTest::newRow("unknown option") << QStringList { "--bogus" } << Action::UsageError << QStringList()
+                                    << "matchmaker: Unknown option 'bogus'.\n" + usage;
+    QTest::newRow("check nothing") << QStringList { "--check" } << Action::UsageError << QStringList()
+                                   << "matchmaker: --check needs at least one quiz file.\n" + usage;
+    QTest::newRow("check and edit") << QStringList { "--check", "--edit", "a" } << Action::UsageError
+                                    << QStringList { "/start/a" }
+                                    << "matchmaker: --check and --edit cannot be used together.\n" + usage;
+    QTest::newRow("two quizzes") << QStringList { "a", "b" } << Action::UsageError
+                                 << QStringList { "/start/a", "/start/b" }
+                                 << "matchmaker: Only one quiz file can be opened at a time.\n" + usage;
+    QTest::newRow("edit two") << QStringList { "--edit", "a", "b" } << Action::UsageError
+                              << QStringList { "/start/a", "/start/b" }
+                              << "matchmaker: Only one quiz file can be opened at a time.\n" + usage;
+}
+
+void TestCommandLine::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Action, action);
+    QFETCH(QStringList, paths);
+    QFETCH(QString, output);
+
+    const CommandLine command(QStringList { "matchmaker" } + arguments, "/start");
+
+    QCOMPARE(command.action(), action);
+    QCOMPARE(command.paths(), paths);
+    QCOMPARE(command.output().left(output.size()), output);
+    QCOMPARE(command.exitStatus(), action == Action::UsageError ? 2 : 0);
+}
+
+// The program run from a scratch folder holding good.qzt, warn.qzt and short.qzt. Everything but
+// a quiz to take runs without a display: the platform plugin named does not exist.
+void TestCommandLine::program_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<QString>("standardOutput");
+    QTest::addColumn<QString>("standardErrorHolds");
+    QTest::addColumn<int>("exitCode");
+
+    QTest::newRow("clean") << QStringList { "--check", "good.qzt" } << false << ""
+                           << "" << 0;
+    QTest::newRow("warnings") << QStringList { "--check", "warn.qzt" } << false
+                              << "warn.qzt:103: warning: lines 101 and 103 hold the same name \"Kest\", so "
+                                 "answers A and C vote for one cast member\n"
+                              << "" << 0;
+    QTest::newRow("refused")
+        << QStringList { "--check", "short.qzt" } << false
+        << "short.qzt:103: error: the file ends after line 103, before the last name: 1 "
+           "line is missing (a quiz needs 104: twenty questions of five lines each, then "
+           "the four names)\n"
+        << "" << 1;
+    QTest::newRow("missing") << QStringList { "--check", "absent.qzt" } << false
+                             << "absent.qzt: error: the file does not exist.\n"
+                             << "" << 1;
+    QTest::newRow("two files") << QStringList { "--check", "good.qzt", "warn.qzt", "good.qzt" } << false
+                               << "warn.qzt:103: warning: lines 101 and 103 hold the same name \"Kest\", so "
+                                  "answers A and C vote for one cast member\n"
+                               << "" << 0;
+    QTest::newRow("version") << QStringList { "--version" } << false << "matchmaker " MATCHMAKER_VERSION "\n"
+                             << "" << 0;
+    QTest::newRow("unknown option") << QStringList { "--bogus" } << false << ""
+                                    << "matchmaker: Unknown option 'bogus'.\nUsage:" << 2;
+    QTest::newRow("quiz that does not load") << QStringList { "short.qzt" } << true << ""
+                                             << "/short.qzt\": it has only 103 lines" << 1;
+}
+
+void TestCommandLine::program()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(QString, standardOutput);
+    QFETCH(QString, standardErrorHolds);
+    QFETCH(int, exitCode);
+    TempQuizDir dir;
+    dir.write("good.qzt", TempQuizDir::quizBody());
+    dir.write("warn.qzt", TempQuizDir::quizBody("\n", "Kest,Dorv,Kest,Bexal"));
+    dir.write("short.qzt", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro", 103));
+    QProcess program;
+    program.setWorkingDirectory(QString::fromStdString(dir.filePath("")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", display ? "offscreen" : "no-such-platform");
+    environment.insert("MATCHMAKER_NONINTERACTIVE", "1");
+    environment.remove("MATCHMAKER_START_DIR");
+    program.setProcessEnvironment(environment);
+
+    program.start(MATCHMAKER_BINARY, arguments);
+
+    QVERIFY(program.waitForFinished(30000));
+    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), standardOutput);
+    QVERIFY2(errors.contains(standardErrorHolds), qPrintable(errors));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+}
+
+// matchmaker FILE: that quiz's first question, and a restart after OK reads the file again.
+void TestCommandLine::startsWithTheGivenQuizAndReloadsIt()
+{
+    TempQuizDir dir;
+    const auto path = dir.write("mine.qzt", "Mine?\r\n" + TempQuizDir::quizBody().substr(4));
+    Main window;
+    QVERIFY(window.Form_Initialize(path));
+    QCOMPARE(window.Text()[0]->toPlainText(), "Mine?");
+
+    dir.write("mine.qzt", "Changed?\r\n" + TempQuizDir::quizBody().substr(4));
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    for (int i = 0; i < 20; ++i)
+        window.Command2_Click();
+
+    QCOMPARE(window.Text()[0]->toPlainText(), "Changed?");
+    QCOMPARE(window.quiz().Tallies(), (ExtraQZT::TallyCounts {}));
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: MIT
+#include "Main.h"
+#include "MessageBox.h"
+#include "QuizEditor.h"
+#include "QuizFile.h"
+#include "SaveFile.h"
+#include "SoundPlayer.h"
+#include "TempQuizDir.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using Answer = MessageBox::Answer;
+
+// The quiz editor, driven as a user would, and Try it and Ctrl+E in the main window.
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void roundTrip_data();
+    void roundTrip();
+    void editAndSaveReadsBack();
+    void pastedLineBreaksBecomeSpaces();
+    void saveRefusedWhileAnErrorStands();
+    void failedSaveKeepsFileAndChanges();
+    void unsavedChangesQuestion_data();
+    void unsavedChangesQuestion();
+    void windows1252AsksBeforeUtf8();
+    void tryItShowsTheEditedQuestionOne();
+
+private:
+    QLineEdit *field(const QString &accessibleName) const;
+    void replaceText(const QString &accessibleName, const QString &text) const;
+    void press(QKeyCombination keys) const;
+    QByteArray fileBytes() const;
+
+    std::unique_ptr<TempQuizDir> dir;
+    std::string path;
+    std::unique_ptr<QuizEditor> editor;
+};
+
+namespace {
+
+ino_t inodeOf(const std::string &path)
+{
+    struct stat info
+    {
+    };
+    return stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+} // namespace
+
+void TestEditor::initTestCase()
+{
+    // A box no test answered is written out and counted instead of waiting for a user.
+    qputenv("MATCHMAKER_NONINTERACTIVE", "1");
+    SoundPlayer::setRecorder([](const QString &) {});
+}
+
+void TestEditor::init()
+{
+    MessageBox::resetSeam();
+    dir = std::make_unique<TempQuizDir>();
+    path = dir->write("quiz.qzt", TempQuizDir::quizBody());
+    editor = std::make_unique<QuizEditor>();
+    QVERIFY(editor->openFile(QString::fromStdString(path)));
+    editor->show();
+    QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+}
+
+void TestEditor::cleanup()
+{
+    editor.reset();
+    QCOMPARE(MessageBox::shownCount(), 0);
+}
+
+QLineEdit *TestEditor::field(const QString &accessibleName) const
+{
+    for (auto *candidate : editor->findChildren<QLineEdit *>()) {
+        if (candidate->accessibleName() == accessibleName)
+            return candidate;
+    }
+    return nullptr;
+}
+
+void TestEditor::replaceText(const QString &accessibleName, const QString &text) const
+{
+    QLineEdit *target = field(accessibleName);
+    QVERIFY(target);
+    target->setFocus();
+    target->selectAll();
+    QTest::keyClicks(target, text);
+}
+
+void TestEditor::press(QKeyCombination keys) const
+{
+    QTest::keyClick(editor->windowHandle(), keys.key(), keys.keyboardModifiers());
+}
+
+QByteArray TestEditor::fileBytes() const
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestEditor::roundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const auto body = [](const char *eol) { return QByteArray::fromStdString(TempQuizDir::quizBody(eol)); };
+    QTest::newRow("crlf") << body("\r\n");
+    QTest::newRow("lf") << body("\n");
+    QTest::newRow("windows-1252") << body("\r\n").replace("Q1 B", "caf\xE9").replace("Q2", "\x93Q2\x94 \x80");
+    QTest::newRow("byte-order mark") << "\xEF\xBB\xBF" + body("\r\n");
+    QTest::newRow("trailing lines") << QByteArray::fromStdString(
+                                           TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 110))
+            + "\n\rno end \xFF";
+    QByteArray mixed = body("\n").replace("Q1\n", "Q1\r").replace("Q1 A\n", "Q1 A\r\n");
+    QTest::newRow("mixed ends, last unended") << mixed.chopped(1);
+}
+
+// A file opened and saved with no edit is the same file, though written anew.
+void TestEditor::roundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    path = dir->write("round.qzt", bytes.toStdString());
+    QVERIFY(editor->openFile(QString::fromStdString(path)));
+    const ino_t before = inodeOf(path);
+    QVERIFY(!editor->isWindowModified());
+
+    press(Qt::CTRL | Qt::Key_S);
+
+    QCOMPARE(fileBytes(), bytes);
+    QVERIFY(inodeOf(path) != before);
+}
+
+void TestEditor::editAndSaveReadsBack()
+{
+    replaceText("Question 1", "What now?");
+    replaceText("Name for answer D", "Zed");
+
+    QVERIFY(editor->isWindowModified());
+    QCOMPARE(editor->windowHandle()->title(), "quiz.qzt* - Quiz Editor");
+    const auto *votes = editor->findChild<QLabel *>("votesD");
+    QCOMPARE(votes->text(), "votes for Zed");
+    auto *findings = editor->findChild<QListWidget *>("findingsList");
+    QCOMPARE(findings->count(), 1);
+    QVERIFY(
+        findings->item(0)->text().startsWith("Line 104: warning: no sound clip belongs to the name \"Zed\""));
+    emit findings->itemActivated(findings->item(0));
+    QCOMPARE(QApplication::focusWidget(), field("Name for answer D"));
+
+    press(Qt::CTRL | Qt::Key_S);
+
+    const QuizText lines = LoadQuizLines(path);
+    QCOMPARE(lines[0], "What now?");
+    QCOMPARE(lines[1], "Q1 A");
+    QCOMPARE(lines[103], "Zed");
+    QVERIFY(!editor->isWindowModified());
+    QCOMPARE(editor->windowHandle()->title(), "quiz.qzt - Quiz Editor");
+}
+
+void TestEditor::pastedLineBreaksBecomeSpaces()
+{
+    QApplication::clipboard()->setText("one\r\ntwo\nthree\u2029four");
+    QLineEdit *target = field("Question 2, answer C");
+    target->setFocus();
+    target->selectAll();
+
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+
+    QCOMPARE(target->text(), "one two three four");
+    QCOMPARE(editor->document().lines()[8], "one two three four");
+}
+
+void TestEditor::saveRefusedWhileAnErrorStands()
+{
+    QApplication::clipboard()->setText(QString(QuizMaxLineLength + 1, 'x'));
+    QLineEdit *target = field("Question 3, answer B");
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    MessageBox::setNextAnswer(Answer::Ok);
+
+    press(Qt::CTRL | Qt::Key_S);
+
+    QVERIFY(MessageBox::lastText().startsWith("The quiz cannot be saved while it has errors"));
+    QCOMPARE(fileBytes(), QByteArray::fromStdString(TempQuizDir::quizBody()));
+    QVERIFY(editor->isWindowModified());
+    MessageBox::resetSeam();
+}
+
+void TestEditor::failedSaveKeepsFileAndChanges()
+{
+    replaceText("Question 1", "Lost?");
+    SaveFile::setNextFailure("No space left on device");
+    MessageBox::setNextAnswer(Answer::Ok);
+
+    press(Qt::CTRL | Qt::Key_S);
+
+    QCOMPARE(MessageBox::lastText(),
+             "Cannot save the quiz file \"" + QString::fromStdString(path) + "\": No space left on device");
+    QCOMPARE(fileBytes(), QByteArray::fromStdString(TempQuizDir::quizBody()));
+    QVERIFY(editor->isWindowModified());
+    MessageBox::resetSeam();
+}
+
+void TestEditor::unsavedChangesQuestion_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::newRow("save") << Answer::Save << true << QByteArray("Changed");
+    QTest::newRow("discard") << Answer::Discard << true << QByteArray("Q1");
+    QTest::newRow("cancel") << Answer::Cancel << false << QByteArray("Q1");
+}
+
+void TestEditor::unsavedChangesQuestion()
+{
+    QFETCH(Answer, answer);
+    QFETCH(bool, closed);
+    QFETCH(QByteArray, firstLine);
+    replaceText("Question 1", "Changed");
+    MessageBox::setNextAnswer(answer);
+
+    press(Qt::CTRL | Qt::Key_W);
+
+    QCOMPARE(MessageBox::shownCount(), 1);
+    QCOMPARE(MessageBox::lastText(), "The quiz has changes that are not saved. Save them first?");
+    QCOMPARE(editor->isVisible(), !closed);
+    QCOMPARE(QByteArray::fromStdString(LoadQuizLines(path)[0]), firstLine);
+    MessageBox::resetSeam();
+}
+
+// A Windows-1252 file stays so until a character it cannot hold is typed, and then only if the
+// user agrees.
+void TestEditor::windows1252AsksBeforeUtf8()
+{
+    path = dir->write("old.qzt", TempQuizDir::quizBody().replace(0, 2, "Caf\xE9"));
+    QVERIFY(editor->openFile(QString::fromStdString(path)));
+    QLineEdit *question = field("Question 1");
+    question->setFocus();
+    question->end(false);
+    MessageBox::setNextAnswer(Answer::Cancel);
+
+    QTest::sendKeyEvent(QTest::Click, question, Qt::Key_unknown, QString("\u2192"), Qt::NoModifier);
+
+    QCOMPARE(question->text(), "Caf\u00E9");
+    QVERIFY(!editor->isWindowModified());
+    MessageBox::setNextAnswer(Answer::Ok);
+    QTest::sendKeyEvent(QTest::Click, question, Qt::Key_unknown, QString("\u2192"), Qt::NoModifier);
+    press(Qt::CTRL | Qt::Key_S);
+
+    QCOMPARE(MessageBox::shownCount(), 2);
+    QCOMPARE(LoadQuizLines(path)[0], "Caf\xC3\xA9\xE2\x86\x92");
+    MessageBox::resetSeam();
+}
+
+// Ctrl+E in the main window opens the editor on the quiz being taken; Try it starts the edited
+// quiz at question 1 with a new vote and writes nothing, and a restart replays it.
+void TestEditor::tryItShowsTheEditedQuestionOne()
+{
+    editor.reset();
+    QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
+    Main window;
+    QVERIFY(window.Form_Initialize());
+    window.showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.Command3_Click();
+    QCOMPARE(window.editQuizAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+
+    QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::ControlModifier);
+    auto *opened = qobject_cast<QuizEditor *>(QApplication::activeWindow());
+    QVERIFY(opened);
+    QCOMPARE(opened->fileName(), "episode1.qzt");
+    QLineEdit *question = opened->findChildren<QLineEdit *>().at(4);
+    QCOMPARE(question->accessibleName(), "Question 1");
+    question->setFocus();
+    question->selectAll();
+    QTest::keyClicks(question, "Edited?");
+    QTest::keyClick(opened->windowHandle(), Qt::Key_T, Qt::ControlModifier);
+
+    QCOMPARE(window.Text()[0]->toPlainText(), "Edited?");
+    QCOMPARE(window.quiz().Tallies(), (ExtraQZT::TallyCounts {}));
+    QCOMPARE(window.quiz().QuestionStart(), 5);
+    QVERIFY(LoadQuizLines("episode1.qzt")[0] != "Edited?");
+    MessageBox::setNextAnswer(Answer::Ok);
+    for (int i = 0; i < 20; ++i)
+        window.Command2_Click();
+    QCOMPARE(window.Text()[0]->toPlainText(), "Edited?");
+    QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(qobject_cast<QuizEditor *>(QApplication::activeWindow()), opened);
+    MessageBox::resetSeam();
+}
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#include "QuestionBlock.h"
+
+#include "ui_QuestionBlock.h"
+
+#include "PlainText.h"
+
+QuestionBlock::QuestionBlock(int question, QWidget *parent)
+    : QGroupBox(parent), ui(std::make_unique<Ui::QuestionBlock>())
+{
+    ui->setupUi(this);
+    fields = { ui->question, ui->answerA, ui->answerB, ui->answerC, ui->answerD };
+    votes = { ui->votesA, ui->votesB, ui->votesC, ui->votesD };
+    setTitle(tr("Question %1").arg(question));
+    ui->question->setAccessibleName(tr("Question %1").arg(question));
+    for (std::size_t k = 0; k < QuizAnswerCount; ++k) {
+        const QChar letter('A' + static_cast<char>(k));
+        fields[k + 1]->setAccessibleName(tr("Question %1, answer %2").arg(question).arg(letter));
+        // Names are quiz text: never markup, and a long one must not widen the window.
+        votes[k]->setTextFormat(Qt::PlainText);
+        votes[k]->setMinimumWidth(fontMetrics().averageCharWidth() * 20);
+        votes[k]->setMaximumWidth(fontMetrics().averageCharWidth() * 20);
+    }
+}
+
+QuestionBlock::~QuestionBlock() = default;
+
+void QuestionBlock::setVoteName(std::size_t answer, const QString &name)
+{
+    QLabel *label = votes.at(answer);
+    const bool blank = name.trimmed().isEmpty();
+    const QString text = blank ? tr("votes for (no name yet)") : tr("votes for %1").arg(name);
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->maximumWidth()));
+    label->setToolTip(PlainText::toolTip(text));
+}

@@ -3,6 +3,8 @@
 
 #include "ui_Main.h"
 
+#include "AboutBox.h"
+#include "ContextMenu.h"
 #include "DesignFont.h"
 #include "MessageBox.h"
 #include "PropertyBag.h"
@@ -11,6 +13,7 @@
 #include "TextDecoder.h"
 #include "Twips.h"
 
+#include <QAction>
 #include <QFile>
 #include <QIcon>
 #include <QPushButton>
@@ -51,6 +54,7 @@ Main::Main(QWidget *parent)
     readSavedLinks();
     connectHandlers();
     startTimers();
+    connectMenu();
     ui->Command1->setFocus();
 }
 
@@ -67,6 +71,8 @@ void Main::applyDesignLook()
         label->setFont(DesignFont::sansSerif(18));
         setTextColour(label, QColor(0, 0, 255));
     }
+    ui->Progress->setFont(DesignFont::sansSerif(8.25));
+    setTextColour(ui->Progress, QColor(192, 192, 192));
     setWindowIcon(QIcon(":/assets/matchmaker.ico"));
     ui->Image1->setPixmap(QPixmap(":/assets/image1.gif"));
     ui->Scrollpic->setPixmap(QPixmap(":/assets/scrollpic.jpg"));
@@ -100,6 +106,19 @@ void Main::connectHandlers()
     connect(ui->Command5, &QPushButton::clicked, this, &Main::Command5_Click);
 }
 
+void Main::connectMenu()
+{
+    menu = new ContextMenu(this);
+    connect(menu->newTest(), &QAction::triggered, this, &Main::Command1_Click);
+    connect(menu->back(), &QAction::triggered, this, &Main::goBack);
+    connect(menu->sound(), &QAction::toggled, this, &Main::setSoundOn);
+    connect(menu->moveBanner(), &QAction::toggled, this, &Main::setBannerMoving);
+    connect(menu->about(), &QAction::triggered, this,
+            [this] { AboutBox::show(this, WebAddress, ContactAddress); });
+    setSoundOn(menu->sound()->isChecked());
+    setBannerMoving(menu->moveBanner()->isChecked());
+}
+
 void Main::startTimers()
 {
     Timer1 = new QTimer(this);
@@ -112,6 +131,25 @@ void Main::startTimers()
     connect(Timer2, &QTimer::timeout, this, &Main::Timer2_Timer);
     Timer1->start();
     Timer2->start();
+}
+
+void Main::setBannerMoving(bool moving)
+{
+    for (QTimer *timer : { Timer1, Timer2 }) {
+        if (moving)
+            timer->start();
+        else
+            timer->stop();
+    }
+}
+
+void Main::setSoundOn(bool on)
+{
+    sound.setEnabled(on);
+    // Switched on after the window is up, the audio stack is loaded now rather than with the
+    // first clip, which would then be silent on PulseAudio.
+    if (on && soundPrepared)
+        sound.prepare();
 }
 
 int Main::outerWidthTwips() const
@@ -195,15 +233,23 @@ void Main::setQuestionBox(int index, const std::string &text)
         answerButtons.at(index - 1)->setAccessibleDescription(shown);
 }
 
+void Main::questionShown(int number)
+{
+    const int count = static_cast<int>(QuizQuestionCount);
+    ui->Progress->setText(tr("%1 of %2").arg(number).arg(count));
+    ui->Progress->setAccessibleDescription(tr("Question %1 of %2").arg(number).arg(count));
+    menu->back()->setEnabled(quizFlow.canGoBack());
+}
+
 void Main::playSound(const std::string &fileName)
 {
     sound.play(QString::fromStdString(fileName));
 }
 
-bool Main::askResults(const Message &prompt, const Message &title)
+bool Main::askResults(const Message &prompt, const Message &title, const std::vector<Message> &details)
 {
     return MessageBox::show(this, QuizTexts::translated(title), QuizTexts::translated(prompt),
-                            MessageBox::Buttons::OkCancel)
+                            MessageBox::Buttons::OkCancel, QuizTexts::lines(details))
         == MessageBox::Answer::Ok;
 }
 
@@ -248,4 +294,9 @@ void Main::Command4_Click()
 void Main::Command5_Click()
 {
     quizFlow.RecordAnswer(3);
+}
+
+void Main::goBack()
+{
+    quizFlow.goBack();
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 
+class ContextMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -33,6 +34,8 @@ class Main;
 //   Image1            the still picture under the banner
 //   Scrollpic         the banner picture, moved by Timer1 and given a new picture by Timer2
 //   URLLink1, 2       the links to the show's web site and to its contact address
+//   Progress          "3 of 20": the question on screen
+// Its context menu (ContextMenu) goes back a question and switches the sound and the banner.
 class Main : public QWidget, public QuizHost
 {
     Q_OBJECT
@@ -53,6 +56,8 @@ public:
 
     const ExtraQZT &quiz() const { return quizFlow; }
     const OpenDialog &openDialog() const { return Cdlog1; }
+    const SoundPlayer &soundPlayer() const { return sound; }
+    const ContextMenu &contextMenu() const { return *menu; }
     // The question boxes: [0] the question, [1] to [4] the answers A to D.
     std::array<const QPlainTextEdit *, QuizBlockLines> Text() const;
     // The banner: the left edge in twips the next step starts from, and the picture shown last
@@ -78,14 +83,22 @@ public slots:
     void Timer1_Timer();
     // Timer2 gives the banner picture a new picture drawn at random from 1.jpg to 10.jpg.
     void Timer2_Timer();
+    // Takes the last answer back and shows the question before.
+    void goBack();
+    // Starts or stops both banner timers; stopped, the picture stays where it is.
+    void setBannerMoving(bool moving);
+    // Off, no clip is played and the audio stack is not loaded.
+    void setSoundOn(bool on);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void setQuestionBox(int index, const std::string &text) override;
+    void questionShown(int number) override;
     void playSound(const std::string &fileName) override;
-    bool askResults(const Message &prompt, const Message &title) override;
+    bool askResults(const Message &prompt, const Message &title,
+                    const std::vector<Message> &details) override;
     void reportFileError(const QuizFileError &error) override;
     void closeWindow() override;
 
@@ -93,6 +106,7 @@ private:
     void setUpAnswerKeys();
     void readSavedLinks();
     void connectHandlers();
+    void connectMenu();
     void startTimers();
     int outerWidthTwips() const;
 
@@ -106,6 +120,7 @@ private:
     SoundPlayer sound;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    ContextMenu *menu = nullptr;
     Randomizer random = Randomizer::fromClock();
     PictureCache pictures;
     std::int16_t scrollX = 0;

@@ -27,10 +27,10 @@ public:
         titles.push_back(title.english());
         details.emplace_back();
         for (const Message &line : lines)
-            details.back().push_back(line.english());
+            details.back().emplace_back(line.english());
         return answerOk;
     }
-    void reportFileError(const QuizFileError &error) override { errors.push_back(error.what()); }
+    void reportFileError(const QuizFileError &error) override { errors.emplace_back(error.what()); }
     void closeWindow() override { ++closes; }
 
     std::array<std::string, QuizBlockLines> boxes;

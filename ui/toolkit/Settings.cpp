@@ -17,6 +17,15 @@ QString &testFolder()
     return folder;
 }
 
+// The desktop's own place and format for the program's settings, or a file in the test folder.
+std::unique_ptr<QSettings> openSettings()
+{
+    if (!testFolder().isEmpty())
+        return std::make_unique<QSettings>(Settings::fileName(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organization,
+                                       Application);
+}
+
 // QSettings takes a missing file for an empty one, which is right for the first run, and reports
 // a file it could not open; a file it may not read at all is checked here as well.
 bool isReadable(const QSettings &settings)
@@ -36,7 +45,7 @@ void warn(const char *what, const QString &fileName)
 
 } // namespace
 
-Settings::Settings() : settings(std::make_unique<QSettings>(fileName(), QSettings::IniFormat))
+Settings::Settings() : settings(openSettings())
 {
     readable = isReadable(*settings);
     if (!readable)
@@ -49,7 +58,7 @@ QString Settings::fileName()
 {
     if (!testFolder().isEmpty())
         return QDir(testFolder()).filePath(Application + QStringLiteral(".conf"));
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, Organization, Application).fileName();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, Organization, Application).fileName();
 }
 
 bool Settings::readBool(const QString &key, bool defaultValue) const

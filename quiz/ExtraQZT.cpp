@@ -9,7 +9,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,6 +22,43 @@ Message resultPrompt(const std::string &name)
                                      "Your most compatible with %1!,  If you would like to try again press "
                                      "ok.  If you want to quit hit cancel. "),
                    { Utf8::isolatedIfBidi(name) });
+}
+
+// How a name appears in the results box: isolated, like the prompt's, when it holds direction controls.
+std::string shownName(const QuizText &lines, std::size_t answer)
+{
+    return Utf8::isolatedIfBidi(lines[QuizNameLine + answer]);
+}
+
+// The line saying who shares the largest count, by how many names share it (two to four); the
+// names come first, then the count.
+constexpr std::array<const char *, QuizAnswerCount + 1> TieTemplates { {
+    nullptr,
+    nullptr,
+    QT_TRANSLATE_NOOP("Quiz", "%1 and %2 tied with %3 votes each; the later name wins."),
+    QT_TRANSLATE_NOOP("Quiz", "%1, %2 and %3 tied with %4 votes each; the later name wins."),
+    QT_TRANSLATE_NOOP("Quiz", "%1, %2, %3 and %4 tied with %5 votes each; the later name wins."),
+} };
+
+// The votes behind the result: each name with its votes, in quiz order ("Kest: 6"), then, when
+// the largest count is shared, who shares it.
+std::vector<Message> resultDetails(const QuizText &lines, const ExtraQZT::TallyCounts &tallies)
+{
+    const auto most = *std::max_element(tallies.begin(), tallies.end());
+    std::vector<Message> details;
+    std::vector<std::string> tied;
+    for (std::size_t k = 0; k < tallies.size(); ++k) {
+        details.emplace_back(QT_TRANSLATE_NOOP("Quiz", "%1: %2"),
+                             std::vector { shownName(lines, k), std::to_string(tallies[k]) });
+        if (tallies[k] == most)
+            tied.push_back(shownName(lines, k));
+    }
+    if (tied.size() > 1) {
+        const char *tie = TieTemplates.at(tied.size());
+        tied.push_back(std::to_string(most));
+        details.emplace_back(tie, std::move(tied));
+    }
+    return details;
 }
 
 } // namespace
@@ -68,26 +107,51 @@ void ExtraQZT::ShowNextQuestion()
             return;
         questionStart = 0;
     }
+    // Question 1 starts a pass: there is nothing before it to take back.
+    if (questionStart == 0)
+        answers.clear();
+    showBlock(questionStart);
+}
+
+void ExtraQZT::showBlock(std::int16_t start)
+{
     for (std::size_t i = 0; i < QuizBlockLines; ++i)
-        host.setQuestionBox(static_cast<int>(i), quizLines[questionStart + i]);
-    questionStart = static_cast<std::int16_t>(questionStart + QuizBlockLines);
+        host.setQuestionBox(static_cast<int>(i), quizLines[start + i]);
+    questionStart = static_cast<std::int16_t>(start + QuizBlockLines);
+    host.questionShown(questionNumber());
 }
 
 void ExtraQZT::RecordAnswer(int answer)
 {
     auto &tally = tallies.at(answer);
     // A vote past the largest count would overflow; it is better lost than fatal.
-    if (tally < std::numeric_limits<std::int16_t>::max())
+    const bool counted = tally < std::numeric_limits<std::int16_t>::max();
+    if (counted)
         ++tally;
+    answers.push_back({ answer, counted });
     ShowNextQuestion();
+}
+
+void ExtraQZT::goBack()
+{
+    if (answers.empty())
+        return;
+    const GivenAnswer last = answers.back();
+    answers.pop_back();
+    if (last.counted)
+        --tallies.at(last.answer);
+    showBlock(static_cast<std::int16_t>(questionStart - 2 * QuizBlockLines));
 }
 
 bool ExtraQZT::ShowResults()
 {
+    // The pass is over, whatever the user chooses next.
+    answers.clear();
     chooseWinner();
     chooseSound();
     host.playSound(resultSound);
-    if (!host.askResults(resultPrompt(resultName), Message(QT_TRANSLATE_NOOP("Quiz", "Your results!")))) {
+    if (!host.askResults(resultPrompt(resultName), Message(QT_TRANSLATE_NOOP("Quiz", "Your results!")),
+                         resultDetails(quizLines, tallies))) {
         host.closeWindow();
         return false;
     }

@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 class QuizHost;
 
 // The running quiz: its lines, how far the user has got, the votes so far and the last result.
 // It pages through twenty questions of five lines, counts one vote per answer and, after the
-// twentieth, names the cast member with the most votes and offers to start again. It reaches the
+// twentieth, names the cast member with the most votes and offers to start again. The answers of
+// the current pass are kept in order, so that the last ones can be taken back. It reaches the
 // window only through QuizHost.
 class ExtraQZT
 {
@@ -39,12 +41,19 @@ public:
     void ShowNextQuestion();
     // Counts one vote for answer 0 to 3 (A to D) and shows the next question.
     void RecordAnswer(int answer);
+    // Takes back the last answer of this pass: shows the question it answered again and withdraws
+    // its vote, leaving the tallies as if it had never been given. Does nothing at question 1,
+    // which is also where every pass starts: after the results, after loading a quiz.
+    void goBack();
+    bool canGoBack() const { return !answers.empty(); }
 
     // The 104 lines of the quiz in use.
     const QuizText &QuizLines() const { return quizLines; }
     // The first line of the block the next answer moves to: 5 while question 1 is on screen,
     // LastQuestionStart while question 20 is.
     std::int16_t QuestionStart() const { return questionStart; }
+    // The question on screen, 1 to 20; 0 before a quiz has been shown.
+    int questionNumber() const { return questionStart / static_cast<int>(QuizBlockLines); }
     const TallyCounts &Tallies() const { return tallies; }
     // The name and the clip the last results chose; empty again once the quiz restarts.
     const std::string &ResultName() const { return resultName; }
@@ -56,6 +65,16 @@ public:
     void setTalliesForTesting(const TallyCounts &counts) { tallies = counts; }
 
 private:
+    // One answer of the current pass; a vote that found its tally at the largest count was lost,
+    // and so there is nothing to withdraw for it.
+    struct GivenAnswer
+    {
+        int answer;
+        bool counted;
+    };
+
+    // Shows the block of five lines that starts at line start.
+    void showBlock(std::int16_t start);
     // Returns false when the user chose to quit.
     bool ShowResults();
     void RestartQuiz();
@@ -69,6 +88,7 @@ private:
     QuizText quizLines;
     std::int16_t questionStart = 0;
     TallyCounts tallies {};
+    std::vector<GivenAnswer> answers;
     std::string resultName;
     std::string resultSound;
 };

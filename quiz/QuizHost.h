@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class Message;
 class QuizFileError;
@@ -17,8 +18,12 @@ public:
     virtual void setQuestionBox(int index, const std::string &text) = 0;
     // Starts a sound clip in the background; an empty or missing file plays nothing.
     virtual void playSound(const std::string &fileName) = 0;
+    // Question number (1 to 20) is now on screen: its five boxes have just been set.
+    virtual void questionShown(int number) = 0;
     // Asks the results question with OK and Cancel; true for OK, false for Cancel or closing.
-    virtual bool askResults(const Message &prompt, const Message &title) = 0;
+    // The details, one line each, are the votes behind the result, for the user who asks why.
+    virtual bool askResults(const Message &prompt, const Message &title, const std::vector<Message> &details)
+        = 0;
     // Tells the user that a quiz file could not be loaded.
     virtual void reportFileError(const QuizFileError &error) = 0;
     // Closes the window, which ends the program.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Main.h"
+#include "ScratchSettings.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -31,6 +32,7 @@ private:
     QLabel *scrollpic() const { return window->findChild<QLabel *>("Scrollpic"); }
     QColor shownColour() const { return scrollpic()->pixmap().toImage().pixelColor(10, 10); }
 
+    ScratchSettings settings;
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<Main> window;
     QString previousDir;

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "Main.h"
 #include "MessageBox.h"
+#include "ScratchSettings.h"
 #include "TempQuizDir.h"
 
 #include <QPlainTextEdit>
@@ -149,6 +150,7 @@ void TestCommandLine::startsWithTheGivenQuizAndReloadsIt()
 {
     TempQuizDir dir;
     const auto path = dir.write("mine.qzt", "Mine?\r\n" + TempQuizDir::quizBody().substr(4));
+    ScratchSettings settings;
     Main window;
     QVERIFY(window.Form_Initialize(path));
     QCOMPARE(window.Text()[0]->toPlainText(), "Mine?");

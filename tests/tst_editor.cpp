@@ -4,6 +4,7 @@
 #include "QuizEditor.h"
 #include "QuizFile.h"
 #include "SaveFile.h"
+#include "ScratchSettings.h"
 #include "SoundPlayer.h"
 #include "TempQuizDir.h"
 
@@ -271,6 +272,7 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
 {
     editor.reset();
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
+    ScratchSettings settings;
     Main window;
     QVERIFY(window.Form_Initialize());
     window.showCentred();

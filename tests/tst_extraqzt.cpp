@@ -28,9 +28,14 @@ private slots:
     void startQuizKeepsVotes();
     void newQuizStartsNewVote();
     void tallyStopsAtLargestCount();
+    void goBack_data();
+    void goBack();
+    void resultDetails_data();
+    void resultDetails();
 
 private:
     void answer(int count, int choice = 0);
+    void finishWithTallies(const QList<int> &tallies);
     QStringList boxes() const;
 
     std::unique_ptr<TempQuizDir> dir;
@@ -126,15 +131,11 @@ void TestExtraQZT::winner_data()
                                       << "";
 }
 
-void TestExtraQZT::winner()
+// Answers questions 1 to 20, the last of them bringing the results with the given tallies.
+void TestExtraQZT::finishWithTallies(const QList<int> &tallies)
 {
-    QFETCH(QString, names);
-    QFETCH(QList<int>, tallies);
-    QFETCH(QString, name);
-    QFETCH(QString, sound);
-    quiz->StartQuiz(dir->write("cast.qzt", TempQuizDir::quizBody("\r\n", names.toStdString())));
     answer(19);
-    // The twentieth answer completes the row's tallies: a vote for the last answer that has one.
+    // The twentieth answer completes the tallies: a vote for the last answer that has one.
     int last = 3;
     while (tallies[last] == 0)
         --last;
@@ -145,6 +146,17 @@ void TestExtraQZT::winner()
     host->answerOk = false;
 
     answer(1, last);
+}
+
+void TestExtraQZT::winner()
+{
+    QFETCH(QString, names);
+    QFETCH(QList<int>, tallies);
+    QFETCH(QString, name);
+    QFETCH(QString, sound);
+    quiz->StartQuiz(dir->write("cast.qzt", TempQuizDir::quizBody("\r\n", names.toStdString())));
+
+    finishWithTallies(tallies);
 
     QCOMPARE(host->sounds, std::vector<std::string> { sound.toStdString() });
     QCOMPARE(QString::fromUtf8(host->prompts.at(0)),
@@ -270,6 +282,87 @@ void TestExtraQZT::tallyStopsAtLargestCount()
     answer(2, 1);
 
     QCOMPARE(quiz->Tallies(), (ExtraQZT::TallyCounts { 32767, 32767, 0, 0 }));
+}
+
+void TestExtraQZT::goBack_data()
+{
+    QTest::addColumn<QList<int>>("before");
+    QTest::addColumn<QString>("steps"); // A to D answer, < goes back, N starts a new vote
+    QTest::addColumn<QList<int>>("tallies");
+    QTest::addColumn<int>("question");
+
+    const QList<int> none { 0, 0, 0, 0 };
+    const QString nineteen = QString("A").repeated(19);
+    QTest::newRow("at question 1") << none << "<" << none << 1;
+    QTest::newRow("several steps") << none << "ABCD<<<" << QList<int> { 1, 0, 0, 0 } << 2;
+    QTest::newRow("down to question 1 and on") << none << "AB<<<" << none << 1;
+    QTest::newRow("answered again") << none << "AB<CC" << QList<int> { 1, 0, 2, 0 } << 4;
+    QTest::newRow("at question 20") << none << nineteen + "<" << QList<int> { 18, 0, 0, 0 } << 19;
+    QTest::newRow("after the results") << none << nineteen + "A<" << none << 1;
+    QTest::newRow("after a new vote") << none << "ABN<" << none << 1;
+    // The second A finds the tally at its largest and is lost: there is nothing to withdraw.
+    QTest::newRow("lost vote") << QList<int> { 32766, 0, 0, 0 } << "AA<" << QList<int> { 32767, 0, 0, 0 }
+                               << 2;
+    QTest::newRow("past the lost vote")
+        << QList<int> { 32766, 0, 0, 0 } << "AA<<" << QList<int> { 32766, 0, 0, 0 } << 1;
+}
+
+void TestExtraQZT::goBack()
+{
+    QFETCH(QList<int>, before);
+    QFETCH(QString, steps);
+    QFETCH(QList<int>, tallies);
+    QFETCH(int, question);
+    const auto counts = [](const QList<int> &list) {
+        return ExtraQZT::TallyCounts { std::int16_t(list[0]), std::int16_t(list[1]), std::int16_t(list[2]),
+                                       std::int16_t(list[3]) };
+    };
+    quiz->setTalliesForTesting(counts(before));
+
+    for (const QChar step : steps) {
+        if (step == '<')
+            quiz->goBack();
+        else if (step == 'N')
+            quiz->StartNewQuiz(quizPath);
+        else
+            quiz->RecordAnswer(step.unicode() - 'A');
+    }
+
+    QCOMPARE(quiz->Tallies(), counts(tallies));
+    QCOMPARE(boxes().first(), "Q" + QString::number(question));
+    QCOMPARE(host->shownQuestion, question);
+    QCOMPARE(quiz->canGoBack(), question > 1);
+}
+
+void TestExtraQZT::resultDetails_data()
+{
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QList<int>>("tallies");
+    QTest::addColumn<QStringList>("details");
+
+    QTest::newRow("clear winner") << "Kest,Dorv,Oro,Bexal" << QList<int> { 6, 5, 4, 5 }
+                                  << QStringList { "Kest: 6", "Dorv: 5", "Oro: 4", "Bexal: 5" };
+    QTest::newRow("three-way tie, a name isolated")
+        << QString::fromUtf8("Kest,Dorv,\u202EOro,Bexal") << QList<int> { 6, 2, 6, 6 }
+        << QStringList { "Kest: 6", "Dorv: 2", QString::fromUtf8("\u2068\u202EOro\u2069: 6"), "Bexal: 6",
+                         QString::fromUtf8(
+                             "Kest, \u2068\u202EOro\u2069 and Bexal tied with 6 votes each; the "
+                             "later name wins.") };
+}
+
+void TestExtraQZT::resultDetails()
+{
+    QFETCH(QString, names);
+    QFETCH(QList<int>, tallies);
+    QFETCH(QStringList, details);
+    quiz->StartQuiz(dir->write("cast.qzt", TempQuizDir::quizBody("\r\n", names.toStdString())));
+
+    finishWithTallies(tallies);
+
+    QStringList shown;
+    for (const std::string &line : host->details.at(0))
+        shown << QString::fromStdString(line);
+    QCOMPARE(shown, details);
 }
 
 QTEST_GUILESS_MAIN(TestExtraQZT)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Main.h"
+#include "ScratchSettings.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -25,6 +26,7 @@ private slots:
     void topLeftCornerStaysOnScreen();
 
 private:
+    ScratchSettings settings;
     std::unique_ptr<Main> window;
 };
 

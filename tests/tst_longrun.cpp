@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Main.h"
 #include "MessageBox.h"
+#include "ScratchSettings.h"
 #include "SoundPlayer.h"
 
 #include <QFile>
@@ -45,6 +46,7 @@ void TestLongRun::manyTicksAndAnswersKeepMemoryFlat()
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
     int clips = 0;
     SoundPlayer::setRecorder([&](const QString &) { ++clips; });
+    ScratchSettings settings;
     Main window;
     window.reseedBannerForTesting(7);
     QVERIFY(window.Form_Initialize());

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
+#include "ContextMenu.h"
+#include "DesignFont.h"
 #include "ExtraQZT.h"
 #include "Main.h"
 #include "MessageBox.h"
 #include "OpenDialog.h"
+#include "ScratchSettings.h"
 #include "ShellOpener.h"
 #include "SoundPlayer.h"
 #include "TempQuizDir.h"
 #include "URLLink.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -50,12 +55,23 @@ private slots:
     void startupWithoutQuizExitsWithStatus1();
     void links_data();
     void links();
+    void progressFollowsTheQuiz();
+    void progressOverlapsNothing();
+    void backspaceAndMenuGoBack();
+    void contextMenuOpens_data();
+    void contextMenuOpens();
+    void switchesSilenceAndStill();
+    void choicesSurviveARestart();
 
 private:
     QPushButton *button(const char *name) const { return window->findChild<QPushButton *>(name); }
+    QLabel *progress() const { return window->findChild<QLabel *>("Progress"); }
+    const ContextMenu &menu() const { return window->contextMenu(); }
     QStringList boxes() const;
     void clickAnswers(int count, const char *name = "Command2");
+    void restartWindow();
 
+    std::unique_ptr<ScratchSettings> settings;
     std::unique_ptr<Main> window;
     QStringList sounds;
     int boxesBeforeSound = -1;
@@ -74,15 +90,24 @@ void TestMain::init()
 {
     sounds.clear();
     MessageBox::resetSeam();
-    window = std::make_unique<Main>();
-    QVERIFY(window->Form_Initialize());
-    window->showCentred();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    settings = std::make_unique<ScratchSettings>();
+    restartWindow();
 }
 
 void TestMain::cleanup()
 {
     window.reset();
+    settings.reset();
+}
+
+// A new window, as at the next start of the program.
+void TestMain::restartWindow()
+{
+    window.reset();
+    window = std::make_unique<Main>();
+    QVERIFY(window->Form_Initialize());
+    window->showCentred();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 QStringList TestMain::boxes() const
@@ -192,6 +217,7 @@ void TestMain::twentyClicksBringTheResult()
     QCOMPARE(MessageBox::lastText(),
              "Your most compatible with Oro!,  If you would like to try again press ok.  If you want to quit "
              "hit cancel. ");
+    QCOMPARE(MessageBox::lastDetails(), "Kest: 1\nDorv: 0\nOro: 15\nBexal: 4");
     QCOMPARE(sounds, QStringList { "orosound.wav" });
     QCOMPARE(boxesBeforeSound, 0); // the clip starts before the box appears
 }
@@ -536,6 +562,126 @@ void TestMain::links()
         QCOMPARE(MessageBox::lastText(),
                  "Unable to load '" + target + "' : no application on this computer could open it (Error 4)");
     }
+}
+
+void TestMain::progressFollowsTheQuiz()
+{
+    QCOMPARE(progress()->textFormat(), Qt::PlainText);
+    QCOMPARE(progress()->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(progress()->accessibleName(), "Progress");
+    QCOMPARE(progress()->font(), DesignFont::sansSerif(8.25));
+    QVERIFY(progress()->fontMetrics().horizontalAdvance("20 of 20") <= progress()->width());
+
+    for (int question = 1; question <= 20; ++question) {
+        QCOMPARE(progress()->text(), QString("%1 of 20").arg(question));
+        QCOMPARE(progress()->accessibleDescription(), QString("Question %1 of 20").arg(question));
+        if (question == 20)
+            MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+        clickAnswers(1);
+    }
+    QCOMPARE(progress()->text(), "1 of 20");
+}
+
+void TestMain::progressOverlapsNothing()
+{
+    const QRect caption = progress()->geometry();
+    QVERIFY(window->rect().contains(caption));
+    for (const auto *other : window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        QRect place = other->geometry();
+        if (other->objectName() == "Scrollpic") // it moves across the whole width
+            place.setCoords(0, place.top(), window->width(), place.bottom());
+        QVERIFY2(other == progress() || other->isWindow() || !place.intersects(caption),
+                 qPrintable(other->objectName()));
+    }
+}
+
+void TestMain::backspaceAndMenuGoBack()
+{
+    clickAnswers(1, "Command4");
+    const QStringList second = boxes();
+    clickAnswers(2, "Command4");
+    window->findChild<QWidget *>("Text0")->setFocus(); // a read-only box leaves Backspace alone
+
+    QTest::keyClick(window->windowHandle(), Qt::Key_Backspace);
+    menu().back()->trigger();
+
+    QCOMPARE(boxes(), second);
+    QCOMPARE(progress()->text(), "2 of 20");
+    QCOMPARE(window->quiz().Tallies(), (Tallies { 0, 0, 1, 0 }));
+    QVERIFY(menu().back()->isEnabled());
+    menu().back()->trigger();
+    QVERIFY(!menu().back()->isEnabled());
+}
+
+void TestMain::contextMenuOpens_data()
+{
+    QTest::addColumn<QString>("control"); // empty: the black window
+    QTest::addColumn<bool>("keyboard");   // Shift+F10 with the focus on the control
+    QTest::addColumn<bool>("windowMenu"); // false: the text box's own menu
+
+    QTest::newRow("right button on the window") << "" << false << true;
+    QTest::newRow("right button on an answer button") << "Command3" << false << true;
+    QTest::newRow("right button on a text box") << "Text1" << false << false;
+    QTest::newRow("Shift+F10") << "Command1" << true << true;
+}
+
+void TestMain::contextMenuOpens()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, keyboard);
+    QFETCH(bool, windowMenu);
+    QWidget *target = control.isEmpty() ? window.get() : window->findChild<QWidget *>(control);
+    const QPoint where = control.isEmpty() ? QPoint(300, 300) : target->rect().center();
+
+    if (keyboard) {
+        target->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        // Through the window, where Qt turns the right button into a context menu event.
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, target->mapTo(window.get(), where));
+    }
+
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QCOMPARE(QApplication::activePopupWidget() == menu().menu(), windowMenu);
+    QApplication::activePopupWidget()->close();
+    QStringList items;
+    for (const QAction *item : menu().menu()->actions())
+        items << item->text() + " " + item->shortcut().toString();
+    QCOMPARE(
+        items,
+        (QStringList { "New Test... Ctrl+N", "Edit this quiz... Ctrl+E", "Back one question Backspace", " ",
+                       "Sound M", "Move the banner P", " ", "About Brindlecast Match Maker ", "About Qt " }));
+}
+
+void TestMain::switchesSilenceAndStill()
+{
+    const auto *timer1 = window->findChild<QTimer *>("Timer1");
+    const auto *timer2 = window->findChild<QTimer *>("Timer2");
+    QVERIFY(timer1->isActive() && timer2->isActive() && window->soundPlayer().isEnabled());
+
+    QTest::keyClick(window->windowHandle(), Qt::Key_M);
+    QTest::keyClick(window->windowHandle(), Qt::Key_P);
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    clickAnswers(20);
+
+    QVERIFY(!menu().sound()->isChecked() && !menu().moveBanner()->isChecked());
+    QCOMPARE(MessageBox::shownCount(), 1);
+    QCOMPARE(sounds, QStringList());
+    QVERIFY(!timer1->isActive() && !timer2->isActive());
+    QTest::keyClick(window->windowHandle(), Qt::Key_P);
+    QVERIFY(timer1->isActive() && timer2->isActive());
+}
+
+void TestMain::choicesSurviveARestart()
+{
+    menu().sound()->setChecked(false);
+    menu().moveBanner()->setChecked(false);
+    restartWindow();
+    QVERIFY(!window->soundPlayer().isEnabled() && !window->findChild<QTimer *>("Timer1")->isActive());
+
+    menu().sound()->setChecked(true);
+    restartWindow();
+    QVERIFY(menu().sound()->isChecked() && !menu().moveBanner()->isChecked());
 }
 
 QTEST_MAIN(TestMain)

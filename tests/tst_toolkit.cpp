@@ -2,14 +2,18 @@
 #include "MessageBox.h"
 #include "OpenDialog.h"
 #include "PlainText.h"
+#include "Settings.h"
 #include "ShellOpener.h"
 #include "SoundPlayer.h"
 #include "TextDecoder.h"
 #include "Twips.h"
 
+#include <QClipboard>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryFile>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QtTest>
 
 class TestToolkit : public QObject
@@ -29,6 +33,11 @@ private slots:
     void clipLimits();
     void shellOpenerSortsTargets_data();
     void shellOpenerSortsTargets();
+    void copyingAMessageBox_data();
+    void copyingAMessageBox();
+    void soundSwitchedOffLoadsNothing();
+    void settingsFile_data();
+    void settingsFile();
 };
 
 namespace {
@@ -121,22 +130,26 @@ void TestToolkit::hostileTextStaysPlain()
     QFETCH(QString, terminal);
     MessageBox::resetSeam();
     MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-    MessageBox::show(nullptr, text, text, MessageBox::Buttons::Ok);
+    MessageBox::show(nullptr, text, text, MessageBox::Buttons::Ok, text);
     QCOMPARE(MessageBox::lastText(), text);
+    QCOMPARE(MessageBox::lastDetails(), text);
 
     QString shown;
+    QString details;
     Qt::TextFormat format = Qt::AutoText;
     int width = 0;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
         shown = box->text();
+        details = box->findChild<QTextEdit *>()->toPlainText();
         format = box->textFormat();
         width = box->sizeHint().width();
         box->accept();
     });
-    MessageBox::show(nullptr, QStringLiteral("Your results!"), text, MessageBox::Buttons::OkCancel);
+    MessageBox::show(nullptr, QStringLiteral("Your results!"), text, MessageBox::Buttons::OkCancel, text);
     QCOMPARE(shown, text);
+    QCOMPARE(details, text);
     QCOMPARE(format, Qt::PlainText);
     QVERIFY2(width < 1000, qPrintable(QString::number(width)));
 
@@ -236,6 +249,104 @@ void TestToolkit::shellOpenerSortsTargets()
     const QUrl expected
         = target == MailTarget ? QUrl(MailTarget) : QUrl::fromLocalFile(documentFile.absoluteFilePath());
     QCOMPARE(opened, handedOver ? QList<QUrl> { expected } : QList<QUrl>());
+}
+
+void TestToolkit::copyingAMessageBox_data()
+{
+    QTest::addColumn<int>("selected"); // characters selected at the start of the details
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("nothing selected") << 0 << "Your results!\n\nThe prompt\n\nKest: 6\nDorv: 2";
+    QTest::newRow("part of the details selected") << 4 << "Kest";
+}
+
+// Ctrl+C in a real box, with the focus where the box puts it: on its default button.
+void TestToolkit::copyingAMessageBox()
+{
+    QFETCH(int, selected);
+    QFETCH(QString, copied);
+    QGuiApplication::clipboard()->clear();
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        auto *details = box->findChild<QTextEdit *>();
+        QTextCursor cursor = details->textCursor();
+        cursor.setPosition(selected, QTextCursor::KeepAnchor);
+        details->setTextCursor(cursor);
+        QTest::keyClick(box->defaultButton(), Qt::Key_C, Qt::ControlModifier);
+        box->accept();
+    });
+
+    MessageBox::show(nullptr, "Your results!", "The prompt", MessageBox::Buttons::OkCancel,
+                     "Kest: 6\nDorv: 2");
+
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+void TestToolkit::soundSwitchedOffLoadsNothing()
+{
+    QStringList played;
+    SoundPlayer player;
+    player.setEnabled(false);
+    SoundPlayer::setRecorder([&](const QString &name) { played << name; });
+    player.play(MATCHMAKER_DATA_DIR "/kestsound.wav");
+    SoundPlayer::setRecorder({});
+    player.prepare();
+
+    QVERIFY(played.isEmpty());
+    QVERIFY(!player.isPrepared());
+}
+
+void TestToolkit::settingsFile_data()
+{
+    QTest::addColumn<QString>("kind"); // what is where the file should be
+    QTest::addColumn<bool>("read");    // with true as the default
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<QStringList>("warnings");
+
+    QTest::newRow("a stored choice") << "file" << false << true << QStringList();
+    QTest::newRow("a folder") << "folder" << true << false << QStringList { "read", "read" };
+    QTest::newRow("unreadable") << "unreadable" << true << false << QStringList { "read", "read" };
+    // Nobody, not even root, may make a file in /proc. The second run, being in the same process,
+    // finds the unsaved value still pending in QSettings and fails to save it on reading.
+    QTest::newRow("a folder nobody may write") << "/proc" << true << false << QStringList { "write", "read" };
+}
+
+// A choice stored by one run is read by the next; a file that cannot be used gives the defaults
+// and loses nothing it holds.
+void TestToolkit::settingsFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, read);
+    QFETCH(bool, stored);
+    QFETCH(QStringList, warnings);
+    QTemporaryDir dir;
+    Settings::setFolderForTesting(kind == "/proc" ? kind : dir.path());
+    QFile file(Settings::fileName());
+    const QByteArray content
+        = kind == "maybe" ? "[General]\nsound=maybe\n" : "[General]\nsound=false\nother=1\n";
+    if (kind == "folder")
+        QVERIFY(QDir().mkpath(file.fileName()));
+    else if (kind != "/proc")
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
+    if (kind == "unreadable"
+        && (!file.setPermissions(QFileDevice::WriteOwner) || QFileInfo(file).isReadable()))
+        QSKIP("Every file is readable to this user");
+    for (const QString &warning : warnings)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot " + warning + " the settings file"));
+
+    Settings settings;
+    QCOMPARE(settings.readBool("sound", true), read);
+    QCOMPARE(settings.writeBool("moveBanner", false), stored);
+    const Settings nextRun;
+    Settings::setFolderForTesting(QString());
+
+    QCOMPARE(nextRun.readBool("moveBanner", true), !stored);
+    QCOMPARE(nextRun.readBool("sound", true), read);
+    if (kind == "unreadable") {
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner) && file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
 }
 
 QTEST_MAIN(TestToolkit)

@@ -3,6 +3,8 @@
 
 #include "ui_Main.h"
 
+#include "AboutBox.h"
+#include "ContextMenu.h"
 #include "DesignFont.h"
 #include "DroppedFile.h"
 #include "MessageBox.h"
@@ -17,6 +19,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QIcon>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -57,6 +60,7 @@ Main::Main(QWidget *parent)
     startTimers();
     setAcceptDrops(true);
     setUpEditAction();
+    connectMenu();
     ui->Command1->setFocus();
 }
 
@@ -77,6 +81,8 @@ void Main::applyDesignLook()
         label->setFont(DesignFont::sansSerif(18));
         setTextColour(label, QColor(0, 0, 255));
     }
+    ui->Progress->setFont(DesignFont::sansSerif(8.25));
+    setTextColour(ui->Progress, QColor(192, 192, 192));
     setWindowIcon(QIcon(":/assets/matchmaker.ico"));
     ui->Image1->setPixmap(QPixmap(":/assets/image1.gif"));
     ui->Scrollpic->setPixmap(QPixmap(":/assets/scrollpic.jpg"));
@@ -110,6 +116,20 @@ void Main::connectHandlers()
     connect(ui->Command5, &QPushButton::clicked, this, &Main::Command5_Click);
 }
 
+void Main::connectMenu()
+{
+    menu = new ContextMenu(this);
+    menu->menu()->insertAction(menu->back(), editAction);
+    connect(menu->newTest(), &QAction::triggered, this, &Main::Command1_Click);
+    connect(menu->back(), &QAction::triggered, this, &Main::goBack);
+    connect(menu->sound(), &QAction::toggled, this, &Main::setSoundOn);
+    connect(menu->moveBanner(), &QAction::toggled, this, &Main::setBannerMoving);
+    connect(menu->about(), &QAction::triggered, this,
+            [this] { AboutBox::show(this, WebAddress, ContactAddress); });
+    setSoundOn(menu->sound()->isChecked());
+    setBannerMoving(menu->moveBanner()->isChecked());
+}
+
 void Main::startTimers()
 {
     Timer1 = new QTimer(this);
@@ -128,8 +148,28 @@ void Main::setUpEditAction()
 {
     editAction = new QAction(tr("Edit this quiz..."), this);
     editAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    editAction->setShortcutVisibleInContextMenu(true);
     connect(editAction, &QAction::triggered, this, &Main::editQuiz);
     addAction(editAction);
+}
+
+void Main::setBannerMoving(bool moving)
+{
+    for (QTimer *timer : { Timer1, Timer2 }) {
+        if (moving)
+            timer->start();
+        else
+            timer->stop();
+    }
+}
+
+void Main::setSoundOn(bool on)
+{
+    sound.setEnabled(on);
+    // Switched on after the window is up, the audio stack is loaded now rather than with the
+    // first clip, which would then be silent on PulseAudio.
+    if (on && soundPrepared)
+        sound.prepare();
 }
 
 int Main::outerWidthTwips() const
@@ -213,15 +253,23 @@ void Main::setQuestionBox(int index, const std::string &text)
         answerButtons.at(index - 1)->setAccessibleDescription(shown);
 }
 
+void Main::questionShown(int number)
+{
+    const int count = static_cast<int>(QuizQuestionCount);
+    ui->Progress->setText(tr("%1 of %2").arg(number).arg(count));
+    ui->Progress->setAccessibleDescription(tr("Question %1 of %2").arg(number).arg(count));
+    menu->back()->setEnabled(quizFlow.canGoBack());
+}
+
 void Main::playSound(const std::string &fileName)
 {
     sound.play(QString::fromStdString(fileName));
 }
 
-bool Main::askResults(const Message &prompt, const Message &title)
+bool Main::askResults(const Message &prompt, const Message &title, const std::vector<Message> &details)
 {
     return MessageBox::show(this, QuizTexts::translated(title), QuizTexts::translated(prompt),
-                            MessageBox::Buttons::OkCancel)
+                            MessageBox::Buttons::OkCancel, QuizTexts::lines(details))
         == MessageBox::Answer::Ok;
 }
 
@@ -318,4 +366,9 @@ void Main::editQuiz()
     editor->show();
     editor->raise();
     editor->activateWindow();
+}
+
+void Main::goBack()
+{
+    quizFlow.goBack();
 }

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QAction;
+class ContextMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
@@ -37,6 +38,8 @@ class Main;
 //   Scrollpic         the banner picture, moved by Timer1 and given a new picture by Timer2
 //   URLLink1, 2       the links to the show's web site and to its contact address
 // A quiz file dropped onto the window is opened as New Test opens a chosen one.
+//   Progress          "3 of 20": the question on screen
+// Its context menu (ContextMenu) goes back a question and switches the sound and the banner.
 class Main : public QWidget, public QuizHost
 {
     Q_OBJECT
@@ -61,6 +64,8 @@ public:
     // Ctrl+E: opens the quiz editor on the quiz being taken. Not on any control of the design;
     // menus may list it.
     const QAction *editQuizAction() const { return editAction; }
+    const SoundPlayer &soundPlayer() const { return sound; }
+    const ContextMenu &contextMenu() const { return *menu; }
     // The question boxes: [0] the question, [1] to [4] the answers A to D.
     std::array<const QPlainTextEdit *, QuizBlockLines> Text() const;
     // The banner: the left edge in twips the next step starts from, and the picture shown last
@@ -91,6 +96,12 @@ public slots:
     void tryQuiz(const QuizText &lines);
     // Opens the quiz editor on the quiz being taken, or brings the open one to the front.
     void editQuiz();
+    // Takes the last answer back and shows the question before.
+    void goBack();
+    // Starts or stops both banner timers; stopped, the picture stays where it is.
+    void setBannerMoving(bool moving);
+    // Off, no clip is played and the audio stack is not loaded.
+    void setSoundOn(bool on);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -100,8 +111,10 @@ protected:
 
 private:
     void setQuestionBox(int index, const std::string &text) override;
+    void questionShown(int number) override;
     void playSound(const std::string &fileName) override;
-    bool askResults(const Message &prompt, const Message &title) override;
+    bool askResults(const Message &prompt, const Message &title,
+                    const std::vector<Message> &details) override;
     void reportFileError(const QuizFileError &error) override;
     void closeWindow() override;
 
@@ -111,6 +124,7 @@ private:
     void setUpAnswerKeys();
     void readSavedLinks();
     void connectHandlers();
+    void connectMenu();
     void startTimers();
     void setUpEditAction();
     int outerWidthTwips() const;
@@ -125,6 +139,7 @@ private:
     SoundPlayer sound;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    ContextMenu *menu = nullptr;
     Randomizer random = Randomizer::fromClock();
     PictureCache pictures;
     std::int16_t scrollX = 0;

@@ -44,6 +44,14 @@ QString QuizTexts::translated(const Message &message)
     return fillPlaces(translatedTemplate(message.text()), arguments);
 }
 
+QString QuizTexts::lines(const std::vector<Message> &messages)
+{
+    QStringList texts;
+    for (const Message &message : messages)
+        texts << translated(message);
+    return texts.join('\n');
+}
+
 QString QuizTexts::describe(const QuizFileError &error)
 {
     return fillPlaces(translatedTemplate(QuizFileError::Heading),

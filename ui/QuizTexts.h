@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class Message;
 class QuizFileError;
 
@@ -12,6 +14,8 @@ class QuizTexts
 {
 public:
     static QString translated(const Message &message);
+    // Each message on a line of its own.
+    static QString lines(const std::vector<Message> &messages);
     // "Cannot load the quiz file ...", naming the file and the problem.
     static QString describe(const QuizFileError &error);
 };

@@ -3,7 +3,12 @@
 
 #include "PlainText.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTextEdit>
 
 #include <cstdio>
 #include <deque>
@@ -15,6 +20,7 @@ struct Seam
     std::deque<MessageBox::Answer> nextAnswers;
     QString lastTitle;
     QString lastText;
+    QString lastDetails;
     int shownCount = 0;
 };
 
@@ -51,13 +57,56 @@ MessageBox::Answer answerFor(int button)
     }
 }
 
-MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString &text,
-                            MessageBox::Buttons buttons)
+// A message box whose Ctrl+C copies all it says, unless the user has selected part of it.
+class CopyableBox : public QMessageBox
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, standardButtons(buttons), parent);
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!event->matches(QKeySequence::Copy)) {
+            QMessageBox::keyPressEvent(event);
+            return;
+        }
+        if (auto *details = findChild<QTextEdit *>(); details && details->textCursor().hasSelection()) {
+            details->copy();
+            return;
+        }
+        const QString selected = selectedText();
+        QGuiApplication::clipboard()->setText(selected.isEmpty() ? wholeText() : selected);
+    }
+
+private:
+    // The text the user has selected with the mouse, where the style lets them.
+    QString selectedText() const
+    {
+        for (const auto *label : findChildren<QLabel *>()) {
+            if (label->hasSelectedText())
+                return label->selectedText();
+        }
+        return {};
+    }
+
+    QString wholeText() const
+    {
+        QString whole = windowTitle() + QStringLiteral("\n\n") + text();
+        if (!detailedText().isEmpty())
+            whole += QStringLiteral("\n\n") + detailedText();
+        return whole;
+    }
+};
+
+MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString &text,
+                            MessageBox::Buttons buttons, const QString &details)
+{
+    CopyableBox box(QMessageBox::NoIcon, title, text, standardButtons(buttons), parent);
     // Quiz text and file names reach message boxes; as rich text they could show any local
-    // picture, offer a link to any file or push the buttons off the screen.
+    // picture, offer a link to any file or push the buttons off the screen. The details are
+    // always shown as plain text.
     box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
     const bool saving = buttons == MessageBox::Buttons::SaveDiscardCancel;
     box.setDefaultButton(saving ? QMessageBox::Save : QMessageBox::Ok);
     box.setEscapeButton(buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);
@@ -73,10 +122,12 @@ bool interactive()
 }
 
 MessageBox::Answer answerNonInteractively(const QString &title, const QString &text,
-                                          MessageBox::Buttons buttons)
+                                          MessageBox::Buttons buttons, const QString &details)
 {
-    const QString line = PlainText::forTerminal(title) + QStringLiteral(": ") + PlainText::forTerminal(text);
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    QString lines = PlainText::forTerminal(title) + QStringLiteral(": ") + PlainText::forTerminal(text);
+    for (const QString &line : details.split('\n', Qt::SkipEmptyParts))
+        lines += QStringLiteral("\n  ") + PlainText::forTerminal(line);
+    std::fprintf(stderr, "%s\n", lines.toLocal8Bit().constData());
     return buttons == MessageBox::Buttons::SaveDiscardCancel ? MessageBox::Answer::Cancel
                                                              : MessageBox::Answer::Ok;
 }
@@ -84,15 +135,17 @@ MessageBox::Answer answerNonInteractively(const QString &title, const QString &t
 } // namespace
 
 MessageBox::Answer MessageBox::show(QWidget *parent, const QString &title, const QString &text,
-                                    Buttons buttons)
+                                    Buttons buttons, const QString &details)
 {
     auto &state = seam();
     state.lastTitle = title;
     state.lastText = text;
+    state.lastDetails = details;
     ++state.shownCount;
-    if (state.nextAnswers.empty())
-        return interactive() ? showReal(parent, title, text, buttons)
-                             : answerNonInteractively(title, text, buttons);
+    if (state.nextAnswers.empty()) {
+        return interactive() ? showReal(parent, title, text, buttons, details)
+                             : answerNonInteractively(title, text, buttons, details);
+    }
     const Answer answer = state.nextAnswers.front();
     state.nextAnswers.pop_front();
     return answer;
@@ -111,6 +164,11 @@ QString MessageBox::lastTitle()
 QString MessageBox::lastText()
 {
     return seam().lastText;
+}
+
+QString MessageBox::lastDetails()
+{
+    return seam().lastDetails;
 }
 
 int MessageBox::shownCount()

@@ -48,7 +48,7 @@ SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) { }
 
 void SoundPlayer::prepare()
 {
-    if (prepared || recorder())
+    if (prepared || !enabled || recorder())
         return;
     prepared = true;
     // The plugin sits next to the program, in the build tree and once installed.
@@ -61,7 +61,7 @@ void SoundPlayer::prepare()
 void SoundPlayer::play(const QString &fileName)
 {
     const QFileInfo file(fileName);
-    if (fileName.isEmpty() || !file.isFile())
+    if (!enabled || fileName.isEmpty() || !file.isFile())
         return;
     if (const QString problem = clipProblem(file); !problem.isEmpty()) {
         qWarning().noquote() << QStringLiteral("Cannot play the sound clip \"%1\" (%2): %3")

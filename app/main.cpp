@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "QuizEditor.h"
 #include "StartupProbe.h"
+#include "Translations.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +49,25 @@ int edit(const CommandLine &command)
     return QApplication::exec();
 }
 
+// Help, the version, a usage error and the checker: text only, so no display is needed. The
+// command line is read again once the catalogues are in, so that its messages are translated.
+int runWithoutDisplay(int argc, char *argv[])
+{
+    const QCoreApplication app(argc, argv);
+    const Translations translations(QLocale(), Application::CatalogueFolder, Application::CatalogueName);
+    const CommandLine command(CommandLine::argumentsOf(argc, argv), CommandLine::startDirectory());
+    switch (command.action()) {
+    case CommandLine::Action::Check:
+        return CheckCommand::run(command.files(), command.paths(), stdout);
+    case CommandLine::Action::UsageError:
+        std::fputs(command.output().toLocal8Bit().constData(), stderr);
+        return command.exitStatus();
+    default:
+        std::fputs(command.output().toLocal8Bit().constData(), stdout);
+        return command.exitStatus();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -56,15 +76,9 @@ int main(int argc, char *argv[])
     switch (command.action()) {
     case CommandLine::Action::ShowHelp:
     case CommandLine::Action::ShowVersion:
-        std::fputs(command.output().toLocal8Bit().constData(), stdout);
-        return command.exitStatus();
     case CommandLine::Action::UsageError:
-        std::fputs(command.output().toLocal8Bit().constData(), stderr);
-        return command.exitStatus();
-    case CommandLine::Action::Check: {
-        const QCoreApplication app(argc, argv);
-        return CheckCommand::run(command.files(), command.paths(), stdout);
-    }
+    case CommandLine::Action::Check:
+        return runWithoutDisplay(argc, argv);
     case CommandLine::Action::Edit: {
         const Application app(argc, argv);
         return edit(command);

@@ -28,7 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.brindlecast.example/")
 # with DejaVu Sans installed, "a | b" would install nothing and leave the wider face.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-# Without the Wayland platform plugin Qt runs through XWayland, which works but is not native.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Without the Wayland platform plugin Qt runs through XWayland, which works but is not native;
+# without Qt's own catalogues the standard buttons stay English in a German or French session.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

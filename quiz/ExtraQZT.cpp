@@ -16,8 +16,14 @@
 namespace {
 
 // A name carrying direction controls is isolated, so that it cannot reverse the rest of the prompt.
-Message resultPrompt(const std::string &name)
+// With no winner the prompt names "all the guys", which, unlike a name from the quiz, is the
+// program's own text and so is translated with the rest of the prompt.
+Message resultPrompt(const std::string &name, bool noWinner)
 {
+    if (noWinner)
+        return Message(QT_TRANSLATE_NOOP("Quiz",
+                                         "Your most compatible with all the guys!,  If you would like to "
+                                         "try again press ok.  If you want to quit hit cancel. "));
     return Message(QT_TRANSLATE_NOOP("Quiz",
                                      "Your most compatible with %1!,  If you would like to try again press "
                                      "ok.  If you want to quit hit cancel. "),
@@ -148,9 +154,11 @@ bool ExtraQZT::ShowResults()
     // The pass is over, whatever the user chooses next.
     answers.clear();
     chooseWinner();
+    const bool noWinner = resultName.empty();
     chooseSound();
     host.playSound(resultSound);
-    if (!host.askResults(resultPrompt(resultName), Message(QT_TRANSLATE_NOOP("Quiz", "Your results!")),
+    if (!host.askResults(resultPrompt(resultName, noWinner),
+                         Message(QT_TRANSLATE_NOOP("Quiz", "Your results!")),
                          resultDetails(quizLines, tallies))) {
         host.closeWindow();
         return false;

@@ -26,10 +26,11 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     shift 2
     "$program" "$@" & pid=$!
     sleep "${MATCHMAKER_SHOT_DELAY:-3}"
-    # The main window by its title, so the picture shows the window alone; any other window (the
-    # quiz editor) is cut from the black screen around it.
+    # The main window by its title (MATCHMAKER_SHOT_TITLE in another language), so the picture
+    # shows the window alone; any other window (the quiz editor) is cut from the black screen.
     if [[ $# -eq 0 ]]; then
-        import -window "Brindlecast Match Maker!" "$shot" 2>/dev/null || import -window root "$shot"
+        import -window "${MATCHMAKER_SHOT_TITLE:-Brindlecast Match Maker!}" "$shot" 2>/dev/null \
+            || import -window root "$shot"
     else
         import -window root -trim +repage "$shot"
     fi

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "Application.h"
 #include "Main.h"
 #include "ScratchSettings.h"
+#include "Translations.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -12,8 +14,9 @@
 
 // The design's texts fit their fixed boxes, and the window stays reachable, whatever fonts and
 // screen the desktop has. CTest runs this suite as it is, with a fontconfig that offers DejaVu
-// only (MATCHMAKER_TEST_FONT names the face that must then be in use), and on a screen three
-// times too small for the window (QT_SCALE_FACTOR=3).
+// only (MATCHMAKER_TEST_FONT names the face that must then be in use), on a screen three times
+// too small for the window (QT_SCALE_FACTOR=3), and in German and French
+// (MATCHMAKER_TEST_LANGUAGE), whose words are longer than the design's.
 class TestFit : public QObject
 {
     Q_OBJECT
@@ -27,12 +30,19 @@ private slots:
 
 private:
     ScratchSettings settings;
+    std::unique_ptr<Translations> translations;
     std::unique_ptr<Main> window;
 };
 
 void TestFit::initTestCase()
 {
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
+    const QString language = qEnvironmentVariable("MATCHMAKER_TEST_LANGUAGE");
+    if (!language.isEmpty()) {
+        translations = std::make_unique<Translations>(QLocale(language), Application::CatalogueFolder,
+                                                      Application::CatalogueName);
+        QVERIFY(translations->translated());
+    }
     window = std::make_unique<Main>();
     QVERIFY(window->Form_Initialize());
     window->showCentred();

@@ -78,9 +78,13 @@ void Main::applyDesignLook()
     window.setColor(QPalette::WindowText, Qt::white);
     setPalette(window);
     for (auto *label : { ui->Label1, ui->Label2 }) {
-        label->setFont(DesignFont::sansSerif(18));
+        label->setFont(DesignFont::fitted(DesignFont::sansSerif(18), label->text(), label->width()));
         setTextColour(label, QColor(0, 0, 255));
     }
+    // A translation of "New Test" may be longer than the button; the design's own text fits.
+    constexpr int ButtonMargins = 8;
+    ui->Command1->setFont(
+        DesignFont::fitted(font(), ui->Command1->text(), ui->Command1->width() - ButtonMargins));
     ui->Progress->setFont(DesignFont::sansSerif(8.25));
     setTextColour(ui->Progress, QColor(192, 192, 192));
     setWindowIcon(QIcon(":/assets/matchmaker.ico"));
@@ -95,9 +99,9 @@ void Main::applyDesignLook()
 void Main::readSavedLinks()
 {
     ui->URLLink1->ReadProperties(
-        PropertyBag { { "text", "Website:  " + WebAddress }, { "url", WebAddress } });
-    ui->URLLink2->ReadProperties(
-        PropertyBag { { "text", "Email:  " + ContactAddress }, { "url", "mailto:" + ContactAddress } });
+        PropertyBag { { "text", tr("Website:  %1").arg(WebAddress) }, { "url", WebAddress } });
+    ui->URLLink2->ReadProperties(PropertyBag { { "text", tr("Email:  %1").arg(ContactAddress) },
+                                               { "url", "mailto:" + ContactAddress } });
 }
 
 // A to D answer from the keyboard too; the buttons keep their one-letter captions.
@@ -275,7 +279,7 @@ bool Main::askResults(const Message &prompt, const Message &title, const std::ve
 
 void Main::reportFileError(const QuizFileError &error)
 {
-    MessageBox::show(isVisible() ? this : nullptr, FileErrorTitle, QuizTexts::describe(error),
+    MessageBox::show(isVisible() ? this : nullptr, fileErrorTitle(), QuizTexts::describe(error),
                      MessageBox::Buttons::Ok);
 }
 
@@ -286,7 +290,7 @@ void Main::closeWindow()
 
 void Main::Command1_Click()
 {
-    Cdlog1.setFilter(QuizFilter);
+    Cdlog1.setFilter(quizFilter());
     if (!Cdlog1.show(this))
         return;
     startChosenQuiz(Cdlog1.fileName());

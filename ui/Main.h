@@ -45,8 +45,10 @@ class Main : public QWidget, public QuizHost
     Q_OBJECT
 
 public:
-    static inline const QString FileErrorTitle = QStringLiteral("Brindlecast Match Maker");
-    static inline const QString QuizFilter = QStringLiteral("Qzt Files  (*.QZT)|*.QZT");
+    // The title of the box that says a quiz file cannot be loaded.
+    static QString fileErrorTitle() { return tr("Brindlecast Match Maker"); }
+    // The Open dialog's filter, "description|pattern".
+    static QString quizFilter() { return tr("Qzt Files  (*.QZT)|*.QZT"); }
     static inline const QString WebAddress = QStringLiteral("https://www.brindlecast.example/");
     static inline const QString ContactAddress = QStringLiteral("matchmaker@brindlecast.example");
 

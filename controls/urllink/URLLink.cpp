@@ -211,8 +211,9 @@ void URLLink::openTarget(const QString &target)
     const ShellOpener::Result result = ShellOpener::open(target);
     if (result)
         return;
-    // Concatenated rather than built with arg(): a target may hold "%1"-like escapes.
-    const QString text = "Unable to load '" + target + "' : " + result.description + " (Error "
-        + QString::number(result.error) + ")";
+    // One arg() with all three: it fills the places in one pass, so a target holding "%2" stays
+    // as it is.
+    const QString text = tr("Unable to load '%1' : %2 (Error %3)")
+                             .arg(target, result.description, QString::number(result.error));
     MessageBox::show(this, FailureTitle, text, MessageBox::Buttons::Ok);
 }

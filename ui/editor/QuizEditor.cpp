@@ -126,7 +126,7 @@ void QuizEditor::open()
 {
     if (!maySetAside())
         return;
-    fileDialog.setFilter(Main::QuizFilter);
+    fileDialog.setFilter(Main::quizFilter());
     if (fileDialog.show(this))
         openFile(fileDialog.fileName());
 }
@@ -142,7 +142,7 @@ bool QuizEditor::saveAs()
 {
     if (refusedForErrors())
         return false;
-    fileDialog.setFilter(Main::QuizFilter);
+    fileDialog.setFilter(Main::quizFilter());
     if (!fileDialog.showSave(this, QStringLiteral("qzt")))
         return false;
     return writeTo(fileDialog.fileName());

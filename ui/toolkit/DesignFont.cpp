@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "DesignFont.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QStringList>
 
@@ -29,6 +30,13 @@ QFont DesignFont::sansSerif(qreal points)
     // the design's texts were measured for; it gets the largest size that is no wider.
     const qreal designWidth = DesignSampleEms * pixels;
     while (pixels > 1 && QFontMetricsF(font).horizontalAdvance(WidthSample) > designWidth * WidthTolerance)
+        font.setPixelSize(--pixels);
+    return font;
+}
+
+QFont DesignFont::fitted(QFont font, const QString &text, int width)
+{
+    for (int pixels = font.pixelSize(); pixels > 1 && QFontMetrics(font).horizontalAdvance(text) > width;)
         font.setPixelSize(--pixels);
     return font;
 }

@@ -12,4 +12,7 @@ class DesignFont
 {
 public:
     static QFont sansSerif(qreal points);
+    // The font at the largest pixel size, no larger than its own, at which text is at most width
+    // pixels wide: for captions translated into a longer word than the design's.
+    static QFont fitted(QFont font, const QString &text, int width);
 };

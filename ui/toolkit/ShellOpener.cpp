@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ShellOpener.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -27,13 +28,13 @@ QString describe(ShellOpener::Error error)
     case ShellOpener::None:
         break;
     case ShellOpener::EmptyTarget:
-        return QStringLiteral("the target is empty");
+        return QCoreApplication::translate("ShellOpener", "the target is empty");
     case ShellOpener::MalformedAddress:
-        return QStringLiteral("the address is not valid");
+        return QCoreApplication::translate("ShellOpener", "the address is not valid");
     case ShellOpener::MissingFile:
-        return QStringLiteral("the file does not exist");
+        return QCoreApplication::translate("ShellOpener", "the file does not exist");
     case ShellOpener::NoApplication:
-        return QStringLiteral("no application on this computer could open it");
+        return QCoreApplication::translate("ShellOpener", "no application on this computer could open it");
     }
     return {};
 }

@@ -1,0 +1,613 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Brindlecast Match Maker</source>
+        <translation>Brindlecast-Partnertest</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Which cast member are you most compatible with? A quiz for the audience of the television show Brindlecast.</source>
+        <translation>Zu welcher Figur passt du am besten? Ein Quiz für die Zuschauer der Fernsehserie Brindlecast.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2026 Brindlecast Match Maker developers</source>
+        <translation>Copyright (c) 2026 die Entwickler von Brindlecast Match Maker</translation>
+    </message>
+    <message>
+        <source>Released under the MIT licence.</source>
+        <translation>Veröffentlicht unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Webseite:</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>About Brindlecast Match Maker</source>
+        <translation>Über Brindlecast-Partnertest</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Brindlecast Match Maker</source>
+        <translation>Brindlecast-Partnertest</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--check and --edit cannot be used together.</source>
+        <translation>--check und --edit können nicht zusammen verwendet werden.</translation>
+    </message>
+    <message>
+        <source>--check needs at least one quiz file.</source>
+        <translation>--check braucht mindestens eine Quizdatei.</translation>
+    </message>
+    <message>
+        <source>Only one quiz file can be opened at a time.</source>
+        <translation>Es kann nur eine Quizdatei auf einmal geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Usage: matchmaker [FILE]
+       matchmaker --check FILE...
+       matchmaker --edit [FILE]
+
+Brindlecast Match Maker: which cast member are you most compatible with?
+
+  FILE             take the quiz in FILE instead of episode1.qzt
+  --check FILE...  check quiz files and print each error and warning as
+                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit
+                   status is 0 when no file has an error, 1 when one has
+  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor
+  -h, --help       show this help
+  -v, --version    show the version
+
+A mistake in the command exits with status 2.
+</source>
+        <translation>Aufruf: matchmaker [DATEI]
+        matchmaker --check DATEI...
+        matchmaker --edit [DATEI]
+
+Brindlecast-Partnertest: Zu welcher Figur passt du am besten?
+
+  DATEI             das Quiz in DATEI statt episode1.qzt spielen
+  --check DATEI...  Quizdateien prüfen und jeden Fehler und jede Warnung als
+                    DATEI:ZEILE: error: ... oder DATEI:ZEILE: warning: ...
+                    ausgeben; der Rückgabewert ist 0, wenn keine Datei einen
+                    Fehler hat, sonst 1
+  --edit [DATEI]    ein neues Quiz schreiben oder DATEI im Quiz-Editor ändern
+  -h, --help        diese Hilfe anzeigen
+  -v, --version     die Version anzeigen
+
+Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ContextMenu</name>
+    <message>
+        <source>New Test...</source>
+        <translation>Neuer Test...</translation>
+    </message>
+    <message>
+        <source>Back one question</source>
+        <translation>Eine Frage zurück</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Move the banner</source>
+        <translation>Banner bewegen</translation>
+    </message>
+    <message>
+        <source>About Brindlecast Match Maker</source>
+        <translation>Über Brindlecast-Partnertest</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brindlecast Match Maker!</source>
+        <translation>Brindlecast-Partnertest!</translation>
+    </message>
+    <message>
+        <source>Banner picture</source>
+        <translation>Bannerbild</translation>
+    </message>
+    <message>
+        <source>Brindlecast logo</source>
+        <translation>Brindlecast-Logo</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>New Test</source>
+        <translation>Neuer Test</translation>
+    </message>
+    <message>
+        <source>Open another quiz file</source>
+        <translation>Eine andere Quizdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Answer A text</source>
+        <translation>Text der Antwort A</translation>
+    </message>
+    <message>
+        <source>Answer B text</source>
+        <translation>Text der Antwort B</translation>
+    </message>
+    <message>
+        <source>Answer C text</source>
+        <translation>Text der Antwort C</translation>
+    </message>
+    <message>
+        <source>Answer D text</source>
+        <translation>Text der Antwort D</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Answer A</source>
+        <translation>Antwort A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Answer B</source>
+        <translation>Antwort B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Answer C</source>
+        <translation>Antwort C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Answer D</source>
+        <translation>Antwort D</translation>
+    </message>
+    <message>
+        <source>Show&apos;s web site</source>
+        <translation>Webseite der Serie</translation>
+    </message>
+    <message>
+        <source>Contact e-mail address</source>
+        <translation>E-Mail-Adresse für Kontakt</translation>
+    </message>
+    <message>
+        <source>Edit this quiz...</source>
+        <translation>Dieses Quiz bearbeiten...</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Frage %1 von %2</translation>
+    </message>
+    <message>
+        <source>Website:  %1</source>
+        <translation>Webseite:  %1</translation>
+    </message>
+    <message>
+        <source>Email:  %1</source>
+        <translation>E-Mail:  %1</translation>
+    </message>
+    <message>
+        <source>Brindlecast Match Maker</source>
+        <translation>Brindlecast-Partnertest</translation>
+    </message>
+    <message>
+        <source>Qzt Files  (*.QZT)|*.QZT</source>
+        <translation>Qzt-Dateien  (*.QZT)|*.QZT</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBlock</name>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Frage:</translation>
+    </message>
+    <message>
+        <source>Answer A:</source>
+        <translation>Antwort A:</translation>
+    </message>
+    <message>
+        <source>Answer B:</source>
+        <translation>Antwort B:</translation>
+    </message>
+    <message>
+        <source>Answer C:</source>
+        <translation>Antwort C:</translation>
+    </message>
+    <message>
+        <source>Answer D:</source>
+        <translation>Antwort D:</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Frage %1</translation>
+    </message>
+    <message>
+        <source>Question %1, answer %2</source>
+        <translation>Frage %1, Antwort %2</translation>
+    </message>
+    <message>
+        <source>votes for (no name yet)</source>
+        <translation>stimmt für (noch kein Name)</translation>
+    </message>
+    <message>
+        <source>votes for %1</source>
+        <translation>stimmt für %1</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>Your most compatible with %1!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
+        <translation>Du passt am besten zu %1! Wenn du es noch einmal versuchen möchtest, klicke auf OK. Wenn du aufhören möchtest, klicke auf Abbrechen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 tied with %3 votes each; the later name wins.</source>
+        <translation>%1 und %2 haben je %3 Stimmen; der spätere Name gewinnt.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 tied with %4 votes each; the later name wins.</source>
+        <translation>%1, %2 und %3 haben je %4 Stimmen; der spätere Name gewinnt.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 tied with %5 votes each; the later name wins.</source>
+        <translation>%1, %2, %3 und %4 haben je %5 Stimmen; der spätere Name gewinnt.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your results!</source>
+        <translation>Dein Ergebnis!</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1, in the block of question %2: %3 lines are missing (a quiz needs %4: twenty questions of five lines each, then the four names)</source>
+        <translation>die Datei endet nach Zeile %1, im Block von Frage %2: %3 Zeilen fehlen (ein Quiz braucht %4: zwanzig Fragen zu je fünf Zeilen, dann die vier Namen)</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1, before the last name: 1 line is missing (a quiz needs %2: twenty questions of five lines each, then the four names)</source>
+        <translation>die Datei endet nach Zeile %1, vor dem letzten Namen: 1 Zeile fehlt (ein Quiz braucht %2: zwanzig Fragen zu je fünf Zeilen, dann die vier Namen)</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1, before the last %2 names: %2 lines are missing (a quiz needs %3: twenty questions of five lines each, then the four names)</source>
+        <translation>die Datei endet nach Zeile %1, vor den letzten %2 Namen: %2 Zeilen fehlen (ein Quiz braucht %3: zwanzig Fragen zu je fünf Zeilen, dann die vier Namen)</translation>
+    </message>
+    <message>
+        <source>the name for answer %1 is empty</source>
+        <translation>der Name für Antwort %1 ist leer</translation>
+    </message>
+    <message>
+        <source>question %1 is empty</source>
+        <translation>Frage %1 ist leer</translation>
+    </message>
+    <message>
+        <source>question %1, answer %2 is empty</source>
+        <translation>Frage %1, Antwort %2 ist leer</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>Zeile %1 ist länger als %2 Bytes</translation>
+    </message>
+    <message>
+        <source>the file is empty, but a quiz needs %1 lines: twenty questions of five lines each, then the four names</source>
+        <translation>die Datei ist leer, aber ein Quiz braucht %1 Zeilen: zwanzig Fragen zu je fünf Zeilen, dann die vier Namen</translation>
+    </message>
+    <message>
+        <source>the line after line %1 is ignored</source>
+        <translation>die Zeile nach Zeile %1 wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>the %1 lines after line %2 are ignored</source>
+        <translation>die %1 Zeilen nach Zeile %2 werden nicht gelesen</translation>
+    </message>
+    <message>
+        <source>this line is not valid UTF-8, so it is shown as Windows-1252, as is every other such line</source>
+        <translation>diese Zeile ist kein gültiges UTF-8 und wird daher als Windows-1252 angezeigt, wie jede andere solche Zeile</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 hold the same name %3, so answers %4 and %5 vote for one cast member</source>
+        <translation>die Zeilen %1 und %2 enthalten denselben Namen %3, also stimmen die Antworten %4 und %5 für dieselbe Figur</translation>
+    </message>
+    <message>
+        <source>no sound clip belongs to the name %1, so its result plays no sound (only %2 have clips)</source>
+        <translation>zum Namen %1 gehört kein Tonclip, sein Ergebnis spielt also keinen Ton (nur %2 haben Clips)</translation>
+    </message>
+    <message>
+        <source>no sound clip belongs to the names %1, so their results play no sound (only %2 have clips)</source>
+        <translation>zu den Namen %1 gehört kein Tonclip, ihre Ergebnisse spielen also keinen Ton (nur %2 haben Clips)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, too large for the quiz editor.</source>
+        <translation>sie ist größer als %1 MiB, zu groß für den Quiz-Editor.</translation>
+    </message>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1).</source>
+        <translation>die Datei kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a quiz file.</source>
+        <translation>das ist ein Ordner, keine Quizdatei.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>das ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>it has only %1 line, but a quiz needs %2: twenty questions of five lines each, then the four names.</source>
+        <translation>sie hat nur %1 Zeile, aber ein Quiz braucht %2: zwanzig Fragen zu je fünf Zeilen, dann die vier Namen.</translation>
+    </message>
+    <message>
+        <source>it has only %1 lines, but a quiz needs %2: twenty questions of five lines each, then the four names.</source>
+        <translation>sie hat nur %1 Zeilen, aber ein Quiz braucht %2: zwanzig Fragen zu je fünf Zeilen, dann die vier Namen.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16, which a quiz file cannot be: save it as UTF-8 and try again.</source>
+        <translation>sie ist als UTF-16 gespeichert, was eine Quizdatei nicht sein darf: speichere sie als UTF-8 und versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes, so this is not a quiz file.</source>
+        <translation>Zeile %1 ist länger als %2 Bytes, das ist also keine Quizdatei.</translation>
+    </message>
+    <message>
+        <source>Cannot load the quiz file &quot;%1&quot;: %2</source>
+        <translation>Die Quizdatei „%1“ kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
+        <translation>Du passt zu allen gleich gut! Wenn du es noch einmal versuchen möchtest, klicke auf OK. Wenn du aufhören möchtest, klicke auf Abbrechen.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizEditor</name>
+    <message>
+        <source>Quiz Editor</source>
+        <translation>Quiz-Editor</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Cast members</source>
+        <translation>Figuren</translation>
+    </message>
+    <message>
+        <source>Answer &amp;A votes for:</source>
+        <translation>Antwort &amp;A stimmt für:</translation>
+    </message>
+    <message>
+        <source>Answer &amp;B votes for:</source>
+        <translation>Antwort &amp;B stimmt für:</translation>
+    </message>
+    <message>
+        <source>Answer &amp;C votes for:</source>
+        <translation>Antwort &amp;C stimmt für:</translation>
+    </message>
+    <message>
+        <source>Answer &amp;D votes for:</source>
+        <translation>Antwort &amp;D stimmt für:</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>Errors and warnings in the quiz; activate one to go to its line</source>
+        <translation>Fehler und Warnungen im Quiz; aktiviere einen Eintrag, um zu seiner Zeile zu gehen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Quiz</source>
+        <translation>&amp;Quiz</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Try It</source>
+        <translation>&amp;Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Take the quiz as it stands in the main window, without saving it</source>
+        <translation>Das Quiz, wie es gerade ist, im Hauptfenster spielen, ohne es zu speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Name for answer %1</source>
+        <translation>Name für Antwort %1</translation>
+    </message>
+    <message>
+        <source>The quiz cannot be saved while it has errors: the program would refuse the file. Mend the errors in the list first.</source>
+        <translation>Das Quiz kann nicht gespeichert werden, solange es Fehler hat: das Programm würde die Datei ablehnen. Behebe zuerst die Fehler in der Liste.</translation>
+    </message>
+    <message>
+        <source>Cannot save the quiz file &quot;%1&quot;: %2</source>
+        <translation>Die Quizdatei „%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The quiz has changes that are not saved. Save them first?</source>
+        <translation>Das Quiz hat ungespeicherte Änderungen. Zuerst speichern?</translation>
+    </message>
+    <message>
+        <source>This quiz file is in the Windows-1252 encoding, which cannot hold some of the text you typed. Save the quiz in UTF-8 from now on?</source>
+        <translation>Diese Quizdatei ist in der Kodierung Windows-1252, die einen Teil des eingegebenen Textes nicht darstellen kann. Das Quiz von nun an in UTF-8 speichern?</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: error: %2</source>
+        <translation>Zeile %1: Fehler: %2</translation>
+    </message>
+    <message>
+        <source>Line %1: warning: %2</source>
+        <translation>Zeile %1: Warnung: %2</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+    <message>
+        <source>%1 and %2: a quiz with errors cannot be saved.</source>
+        <translation>%1 und %2: ein Quiz mit Fehlern kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1; the quiz can be saved.</source>
+        <translation>%1; das Quiz kann gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>No errors or warnings.</source>
+        <translation>Keine Fehler oder Warnungen.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] - Quiz Editor</source>
+        <translation>%1[*] – Quiz-Editor</translation>
+    </message>
+</context>
+<context>
+    <name>ShellOpener</name>
+    <message>
+        <source>the target is empty</source>
+        <translation>das Ziel ist leer</translation>
+    </message>
+    <message>
+        <source>the address is not valid</source>
+        <translation>die Adresse ist ungültig</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>no application on this computer could open it</source>
+        <translation>kein Programm auf diesem Computer konnte es öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>URLLink</name>
+    <message>
+        <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
+        <translation>„%1“ kann nicht geladen werden: %2 (Fehler %3)</translation>
+    </message>
+</context>
+</TS>

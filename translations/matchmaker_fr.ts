@@ -1,0 +1,613 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>Brindlecast Match Maker</source>
+        <translation>Brindlecast – Test d’affinités</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Which cast member are you most compatible with? A quiz for the audience of the television show Brindlecast.</source>
+        <translation>Avec quel personnage êtes-vous le plus compatible ? Un quiz pour le public de la série télévisée Brindlecast.</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2026 Brindlecast Match Maker developers</source>
+        <translation>Copyright (c) 2026 les développeurs de Brindlecast Match Maker</translation>
+    </message>
+    <message>
+        <source>Released under the MIT licence.</source>
+        <translation>Publié sous la licence MIT.</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Site web :</translation>
+    </message>
+    <message>
+        <source>Email:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>About Brindlecast Match Maker</source>
+        <translation>À propos de Brindlecast – Test d’affinités</translation>
+    </message>
+</context>
+<context>
+    <name>Application</name>
+    <message>
+        <source>Brindlecast Match Maker</source>
+        <translation>Brindlecast – Test d’affinités</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Une erreur inattendue s’est produite.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--check and --edit cannot be used together.</source>
+        <translation>--check et --edit ne peuvent pas être utilisés ensemble.</translation>
+    </message>
+    <message>
+        <source>--check needs at least one quiz file.</source>
+        <translation>--check demande au moins un fichier de quiz.</translation>
+    </message>
+    <message>
+        <source>Only one quiz file can be opened at a time.</source>
+        <translation>Un seul fichier de quiz peut être ouvert à la fois.</translation>
+    </message>
+    <message>
+        <source>Usage: matchmaker [FILE]
+       matchmaker --check FILE...
+       matchmaker --edit [FILE]
+
+Brindlecast Match Maker: which cast member are you most compatible with?
+
+  FILE             take the quiz in FILE instead of episode1.qzt
+  --check FILE...  check quiz files and print each error and warning as
+                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit
+                   status is 0 when no file has an error, 1 when one has
+  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor
+  -h, --help       show this help
+  -v, --version    show the version
+
+A mistake in the command exits with status 2.
+</source>
+        <translation>Usage : matchmaker [FICHIER]
+        matchmaker --check FICHIER...
+        matchmaker --edit [FICHIER]
+
+Brindlecast – Test d’affinités : avec quel personnage êtes-vous le plus compatible ?
+
+  FICHIER             jouer le quiz de FICHIER au lieu de episode1.qzt
+  --check FICHIER...  vérifier des fichiers de quiz et afficher chaque erreur et
+                      chaque avertissement sous la forme FICHIER:LIGNE: error: ...
+                      ou FICHIER:LIGNE: warning: ... ; le code de sortie vaut 0
+                      si aucun fichier n’a d’erreur, 1 sinon
+  --edit [FICHIER]    écrire un nouveau quiz, ou modifier FICHIER, dans l’éditeur
+  -h, --help          afficher cette aide
+  -v, --version       afficher la version
+
+Une commande erronée se termine avec le code 2.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ContextMenu</name>
+    <message>
+        <source>New Test...</source>
+        <translation>Nouveau test...</translation>
+    </message>
+    <message>
+        <source>Back one question</source>
+        <translation>Revenir d’une question</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Move the banner</source>
+        <translation>Faire défiler la bannière</translation>
+    </message>
+    <message>
+        <source>About Brindlecast Match Maker</source>
+        <translation>À propos de Brindlecast – Test d’affinités</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>À propos de Qt</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Brindlecast Match Maker!</source>
+        <translation>Brindlecast – Test d’affinités !</translation>
+    </message>
+    <message>
+        <source>Banner picture</source>
+        <translation>Image de la bannière</translation>
+    </message>
+    <message>
+        <source>Brindlecast logo</source>
+        <translation>Logo de Brindlecast</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>New Test</source>
+        <translation>Nouveau test</translation>
+    </message>
+    <message>
+        <source>Open another quiz file</source>
+        <translation>Ouvrir un autre fichier de quiz</translation>
+    </message>
+    <message>
+        <source>Answer A text</source>
+        <translation>Texte de la réponse A</translation>
+    </message>
+    <message>
+        <source>Answer B text</source>
+        <translation>Texte de la réponse B</translation>
+    </message>
+    <message>
+        <source>Answer C text</source>
+        <translation>Texte de la réponse C</translation>
+    </message>
+    <message>
+        <source>Answer D text</source>
+        <translation>Texte de la réponse D</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Answer A</source>
+        <translation>Réponse A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Answer B</source>
+        <translation>Réponse B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Answer C</source>
+        <translation>Réponse C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Answer D</source>
+        <translation>Réponse D</translation>
+    </message>
+    <message>
+        <source>Show&apos;s web site</source>
+        <translation>Site web de la série</translation>
+    </message>
+    <message>
+        <source>Contact e-mail address</source>
+        <translation>Adresse e-mail de contact</translation>
+    </message>
+    <message>
+        <source>Edit this quiz...</source>
+        <translation>Modifier ce quiz...</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Question %1 of %2</source>
+        <translation>Question %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Website:  %1</source>
+        <translation>Site web :  %1</translation>
+    </message>
+    <message>
+        <source>Email:  %1</source>
+        <translation>E-mail :  %1</translation>
+    </message>
+    <message>
+        <source>Brindlecast Match Maker</source>
+        <translation>Brindlecast – Test d’affinités</translation>
+    </message>
+    <message>
+        <source>Qzt Files  (*.QZT)|*.QZT</source>
+        <translation>Fichiers Qzt  (*.QZT)|*.QZT</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBlock</name>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Question :</translation>
+    </message>
+    <message>
+        <source>Answer A:</source>
+        <translation>Réponse A :</translation>
+    </message>
+    <message>
+        <source>Answer B:</source>
+        <translation>Réponse B :</translation>
+    </message>
+    <message>
+        <source>Answer C:</source>
+        <translation>Réponse C :</translation>
+    </message>
+    <message>
+        <source>Answer D:</source>
+        <translation>Réponse D :</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Question %1</translation>
+    </message>
+    <message>
+        <source>Question %1, answer %2</source>
+        <translation>Question %1, réponse %2</translation>
+    </message>
+    <message>
+        <source>votes for (no name yet)</source>
+        <translation>vote pour (pas encore de nom)</translation>
+    </message>
+    <message>
+        <source>votes for %1</source>
+        <translation>vote pour %1</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>Your most compatible with %1!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
+        <translation>Vous êtes le plus compatible avec %1 ! Pour recommencer, cliquez sur OK. Pour quitter, cliquez sur Annuler.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 tied with %3 votes each; the later name wins.</source>
+        <translation>%1 et %2 sont à égalité avec %3 voix chacun ; le dernier nom l’emporte.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 tied with %4 votes each; the later name wins.</source>
+        <translation>%1, %2 et %3 sont à égalité avec %4 voix chacun ; le dernier nom l’emporte.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4 tied with %5 votes each; the later name wins.</source>
+        <translation>%1, %2, %3 et %4 sont à égalité avec %5 voix chacun ; le dernier nom l’emporte.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Your results!</source>
+        <translation>Vos résultats !</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1, in the block of question %2: %3 lines are missing (a quiz needs %4: twenty questions of five lines each, then the four names)</source>
+        <translation>le fichier se termine après la ligne %1, dans le bloc de la question %2 : il manque %3 lignes (un quiz en demande %4 : vingt questions de cinq lignes chacune, puis les quatre noms)</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1, before the last name: 1 line is missing (a quiz needs %2: twenty questions of five lines each, then the four names)</source>
+        <translation>le fichier se termine après la ligne %1, avant le dernier nom : il manque 1 ligne (un quiz en demande %2 : vingt questions de cinq lignes chacune, puis les quatre noms)</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1, before the last %2 names: %2 lines are missing (a quiz needs %3: twenty questions of five lines each, then the four names)</source>
+        <translation>le fichier se termine après la ligne %1, avant les %2 derniers noms : il manque %2 lignes (un quiz en demande %3 : vingt questions de cinq lignes chacune, puis les quatre noms)</translation>
+    </message>
+    <message>
+        <source>the name for answer %1 is empty</source>
+        <translation>le nom de la réponse %1 est vide</translation>
+    </message>
+    <message>
+        <source>question %1 is empty</source>
+        <translation>la question %1 est vide</translation>
+    </message>
+    <message>
+        <source>question %1, answer %2 is empty</source>
+        <translation>la question %1, réponse %2, est vide</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes</source>
+        <translation>la ligne %1 dépasse %2 octets</translation>
+    </message>
+    <message>
+        <source>the file is empty, but a quiz needs %1 lines: twenty questions of five lines each, then the four names</source>
+        <translation>le fichier est vide, mais un quiz demande %1 lignes : vingt questions de cinq lignes chacune, puis les quatre noms</translation>
+    </message>
+    <message>
+        <source>the line after line %1 is ignored</source>
+        <translation>la ligne qui suit la ligne %1 est ignorée</translation>
+    </message>
+    <message>
+        <source>the %1 lines after line %2 are ignored</source>
+        <translation>les %1 lignes qui suivent la ligne %2 sont ignorées</translation>
+    </message>
+    <message>
+        <source>this line is not valid UTF-8, so it is shown as Windows-1252, as is every other such line</source>
+        <translation>cette ligne n’est pas en UTF-8 valide ; elle est donc affichée en Windows-1252, comme toute autre ligne de ce genre</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 hold the same name %3, so answers %4 and %5 vote for one cast member</source>
+        <translation>les lignes %1 et %2 contiennent le même nom %3 : les réponses %4 et %5 votent donc pour le même personnage</translation>
+    </message>
+    <message>
+        <source>no sound clip belongs to the name %1, so its result plays no sound (only %2 have clips)</source>
+        <translation>aucun extrait sonore n’appartient au nom %1 : son résultat ne joue donc aucun son (seuls %2 ont des extraits)</translation>
+    </message>
+    <message>
+        <source>no sound clip belongs to the names %1, so their results play no sound (only %2 have clips)</source>
+        <translation>aucun extrait sonore n’appartient aux noms %1 : leurs résultats ne jouent donc aucun son (seuls %2 ont des extraits)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, too large for the quiz editor.</source>
+        <translation>il dépasse %1 Mio, trop pour l’éditeur de quiz.</translation>
+    </message>
+    <message>
+        <source>the file does not exist.</source>
+        <translation>le fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1).</source>
+        <translation>le fichier ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a quiz file.</source>
+        <translation>c’est un dossier, pas un fichier de quiz.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>it has only %1 line, but a quiz needs %2: twenty questions of five lines each, then the four names.</source>
+        <translation>il n’a que %1 ligne, mais un quiz en demande %2 : vingt questions de cinq lignes chacune, puis les quatre noms.</translation>
+    </message>
+    <message>
+        <source>it has only %1 lines, but a quiz needs %2: twenty questions of five lines each, then the four names.</source>
+        <translation>il n’a que %1 lignes, mais un quiz en demande %2 : vingt questions de cinq lignes chacune, puis les quatre noms.</translation>
+    </message>
+    <message>
+        <source>it is saved as UTF-16, which a quiz file cannot be: save it as UTF-8 and try again.</source>
+        <translation>il est enregistré en UTF-16, ce qu’un fichier de quiz ne peut pas être : enregistrez-le en UTF-8 et réessayez.</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes, so this is not a quiz file.</source>
+        <translation>la ligne %1 dépasse %2 octets : ce n’est donc pas un fichier de quiz.</translation>
+    </message>
+    <message>
+        <source>Cannot load the quiz file &quot;%1&quot;: %2</source>
+        <translation>Impossible de charger le fichier de quiz « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
+        <translation>Vous êtes compatible avec toute la bande ! Pour recommencer, cliquez sur OK. Pour quitter, cliquez sur Annuler.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizEditor</name>
+    <message>
+        <source>Quiz Editor</source>
+        <translation>Éditeur de quiz</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Cast members</source>
+        <translation>Personnages</translation>
+    </message>
+    <message>
+        <source>Answer &amp;A votes for:</source>
+        <translation>La réponse &amp;A vote pour :</translation>
+    </message>
+    <message>
+        <source>Answer &amp;B votes for:</source>
+        <translation>La réponse &amp;B vote pour :</translation>
+    </message>
+    <message>
+        <source>Answer &amp;C votes for:</source>
+        <translation>La réponse &amp;C vote pour :</translation>
+    </message>
+    <message>
+        <source>Answer &amp;D votes for:</source>
+        <translation>La réponse &amp;D vote pour :</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Constats</translation>
+    </message>
+    <message>
+        <source>Errors and warnings in the quiz; activate one to go to its line</source>
+        <translation>Erreurs et avertissements du quiz ; activez-en un pour aller à sa ligne</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Quiz</source>
+        <translation>&amp;Quiz</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;Try It</source>
+        <translation>&amp;Essayer</translation>
+    </message>
+    <message>
+        <source>Take the quiz as it stands in the main window, without saving it</source>
+        <translation>Jouer le quiz tel qu’il est dans la fenêtre principale, sans l’enregistrer</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Name for answer %1</source>
+        <translation>Nom pour la réponse %1</translation>
+    </message>
+    <message>
+        <source>The quiz cannot be saved while it has errors: the program would refuse the file. Mend the errors in the list first.</source>
+        <translation>Le quiz ne peut pas être enregistré tant qu’il contient des erreurs : le programme refuserait le fichier. Corrigez d’abord les erreurs de la liste.</translation>
+    </message>
+    <message>
+        <source>Cannot save the quiz file &quot;%1&quot;: %2</source>
+        <translation>Impossible d’enregistrer le fichier de quiz « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The quiz has changes that are not saved. Save them first?</source>
+        <translation>Le quiz a des modifications non enregistrées. Les enregistrer d’abord ?</translation>
+    </message>
+    <message>
+        <source>This quiz file is in the Windows-1252 encoding, which cannot hold some of the text you typed. Save the quiz in UTF-8 from now on?</source>
+        <translation>Ce fichier de quiz est dans l’encodage Windows-1252, qui ne peut pas contenir une partie du texte saisi. Enregistrer désormais le quiz en UTF-8 ?</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Avertissement : %1</translation>
+    </message>
+    <message>
+        <source>Line %1: error: %2</source>
+        <translation>Ligne %1 : erreur : %2</translation>
+    </message>
+    <message>
+        <source>Line %1: warning: %2</source>
+        <translation>Ligne %1 : avertissement : %2</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 avertissement</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 avertissements</translation>
+    </message>
+    <message>
+        <source>%1 and %2: a quiz with errors cannot be saved.</source>
+        <translation>%1 et %2 : un quiz avec des erreurs ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 erreur</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 erreurs</translation>
+    </message>
+    <message>
+        <source>%1; the quiz can be saved.</source>
+        <translation>%1 ; le quiz peut être enregistré.</translation>
+    </message>
+    <message>
+        <source>No errors or warnings.</source>
+        <translation>Aucune erreur ni aucun avertissement.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1[*] - Quiz Editor</source>
+        <translation>%1[*] – Éditeur de quiz</translation>
+    </message>
+</context>
+<context>
+    <name>ShellOpener</name>
+    <message>
+        <source>the target is empty</source>
+        <translation>la cible est vide</translation>
+    </message>
+    <message>
+        <source>the address is not valid</source>
+        <translation>l’adresse n’est pas valide</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>no application on this computer could open it</source>
+        <translation>aucune application de cet ordinateur n’a pu l’ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>URLLink</name>
+    <message>
+        <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
+        <translation>Impossible de charger « %1 » : %2 (erreur %3)</translation>
+    </message>
+</context>
+</TS>

@@ -14,7 +14,8 @@ bool speaksEnglish(const QLocale &locale)
 
 } // namespace
 
-Translations::Translations(const QLocale &locale, const QString &catalogueFolder, const QString &catalogueName)
+Translations::Translations(const QLocale &locale, const QString &catalogueFolder,
+                           const QString &catalogueName)
 {
     if (speaksEnglish(locale))
         return;

@@ -40,7 +40,8 @@ Main::Main(QWidget *parent)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::Main>()),
-      quizFlow(*this)
+      quizFlow(*this),
+      pictures(this)
 {
     ui->setupUi(this);
     textBoxes = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
@@ -98,6 +99,12 @@ void Main::connectHandlers()
     connect(ui->Command3, &QPushButton::clicked, this, &Main::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Main::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Main::Command5_Click);
+    // Timer2 asks for a picture and it is shown when it is ready; one that is ready only after
+    // the banner has stopped leaves the banner as it is.
+    connect(&pictures, &PictureCache::pictureReady, this, [this](const QPixmap &picture) {
+        if (Timer2->isActive())
+            ui->Scrollpic->setPixmap(picture);
+    });
 }
 
 void Main::startTimers()
@@ -130,16 +137,13 @@ void Main::Timer1_Timer()
     scrollX = static_cast<std::int16_t>(pastEdge ? 0 : left);
 }
 
-// Shows a picture drawn at random from 1.jpg to 10.jpg. A picture that cannot be read leaves
-// the current one in place.
+// Asks for a picture drawn at random from 1.jpg to 10.jpg, shown once it is ready. A picture that
+// cannot be read leaves the current one in place.
 void Main::Timer2_Timer()
 {
     random.Randomize(10);
     pictureNumber = static_cast<std::int16_t>(Randomizer::pictureNumber(random.Rnd()));
-    const auto picture
-        = pictures.load(pictureFileName(pictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
-    if (picture)
-        ui->Scrollpic->setPixmap(*picture);
+    pictures.request(pictureFileName(pictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
 }
 
 std::array<const QPlainTextEdit *, QuizBlockLines> Main::Text() const

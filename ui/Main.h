@@ -76,7 +76,7 @@ public slots:
     void Command5_Click();
     // Timer1 steps the banner picture across the window.
     void Timer1_Timer();
-    // Timer2 gives the banner picture a new picture drawn at random from 1.jpg to 10.jpg.
+    // Timer2 asks for a new banner picture drawn at random from 1.jpg to 10.jpg.
     void Timer2_Timer();
 
 protected:

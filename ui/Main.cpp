@@ -22,10 +22,6 @@
 
 namespace {
 
-// Long enough for the window to have been painted, short against the twenty answers before the
-// first clip.
-constexpr int SoundPreparationDelayMs = 500;
-
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -99,6 +95,10 @@ void Main::connectHandlers()
     connect(ui->Command3, &QPushButton::clicked, this, &Main::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Main::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Main::Command5_Click);
+    // The audio stack loads in the background from the first answer on: twenty answers come
+    // before the first clip, and a window that is only looked at never loads it.
+    for (auto *button : answerButtons)
+        connect(button, &QPushButton::pressed, &sound, &SoundPlayer::prepare);
     // Timer2 asks for a picture and it is shown when it is ready; one that is ready only after
     // the banner has stopped leaves the banner as it is.
     connect(&pictures, &PictureCache::pictureReady, this, [this](const QPixmap &picture) {
@@ -179,15 +179,6 @@ void Main::showCentred()
         move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
     }
     show();
-}
-
-void Main::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (soundPrepared)
-        return;
-    soundPrepared = true;
-    QTimer::singleShot(SoundPreparationDelayMs, &sound, &SoundPlayer::prepare);
 }
 
 void Main::setQuestionBox(int index, const std::string &text)

@@ -79,9 +79,6 @@ public slots:
     // Timer2 asks for a new banner picture drawn at random from 1.jpg to 10.jpg.
     void Timer2_Timer();
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void setQuestionBox(int index, const std::string &text) override;
     void playSound(const std::string &fileName) override;
@@ -110,5 +107,4 @@ private:
     PictureCache pictures;
     std::int16_t scrollX = 0;
     std::int16_t pictureNumber = 0;
-    bool soundPrepared = false;
 };

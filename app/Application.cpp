@@ -2,6 +2,7 @@
 #include "Application.h"
 
 #include "FatalError.h"
+#include "compiled/matchmaker.h"
 
 #include <QIcon>
 
@@ -13,7 +14,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationDisplayName("Brindlecast Match Maker");
     setApplicationVersion(QStringLiteral(MATCHMAKER_VERSION));
     setDesktopFileName("example.brindlecast.matchmaker");
-    setWindowIcon(QIcon(":/assets/matchmaker.ico"));
+    setWindowIcon(QIcon(Compiled::matchmaker.pixmap()));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

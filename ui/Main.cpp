@@ -10,6 +10,9 @@
 #include "QuizTexts.h"
 #include "TextDecoder.h"
 #include "Twips.h"
+#include "compiled/image1.h"
+#include "compiled/matchmaker.h"
+#include "compiled/scrollpic.h"
 
 #include <QFile>
 #include <QIcon>
@@ -64,9 +67,9 @@ void Main::applyDesignLook()
         label->setFont(DesignFont::sansSerif(18));
         setTextColour(label, QColor(0, 0, 255));
     }
-    setWindowIcon(QIcon(":/assets/matchmaker.ico"));
-    ui->Image1->setPixmap(QPixmap(":/assets/image1.gif"));
-    ui->Scrollpic->setPixmap(QPixmap(":/assets/scrollpic.jpg"));
+    setWindowIcon(QIcon(Compiled::matchmaker.pixmap()));
+    ui->Image1->setPixmap(Compiled::image1.pixmap());
+    ui->Scrollpic->setPixmap(Compiled::scrollpic.pixmap());
     // The question boxes keep the desktop's own text-box colours, not the black window's.
     for (auto *box : textBoxes)
         box->setPalette(QApplication::palette(box));

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 declare -A needs=(
-    [build]="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libxcb1-dev"
+    [build]="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libfontconfig-dev libxcb1-dev"
     [run]="qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core fonts-liberation2 xvfb xauth imagemagick"
     [test]="fonts-dejavu-core fonts-liberation2"
     [fuzz]="clang-14 libclang-rt-14-dev"

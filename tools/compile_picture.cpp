@@ -2,9 +2,10 @@
 // Build step: decodes a picture of assets/ with Qt's own readers, as the program would at run time,
 // and writes it as C++ source, pixels ready to show, so that the program needs no image decoder
 // (and loads no image-format plugin) to show its window. The first frame of an animation is
-// kept; a Windows cursor keeps its hot spot.
+// kept; a Windows cursor keeps its hot spot. Given a size, the picture is stretched to it as a
+// label that scales its contents would stretch it.
 //
-// Usage: compile_picture PICTURE OUTPUT_DIR NAME
+// Usage: compile_picture PICTURE OUTPUT_DIR NAME [WIDTHxHEIGHT]
 // Writes OUTPUT_DIR/compiled/NAME.h, declaring the CompiledPicture Compiled::NAME, and
 // OUTPUT_DIR/compiled/NAME.cpp, defining it.
 #include <QCoreApplication>
@@ -14,6 +15,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPoint>
+#include <QSize>
+#include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
@@ -38,6 +41,15 @@ QPoint hotSpot(const QString &fileName)
     if (head.size() < 14 || word(0) != 0 || word(2) != 2)
         return {};
     return { word(10), word(12) };
+}
+
+QSize sizeArgument(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    const QSize size(parts.value(0).toInt(), parts.size() == 2 ? parts.value(1).toInt() : 0);
+    if (size.isEmpty())
+        fail(text + ": not a size such as 176x111");
+    return size;
 }
 
 void write(const QString &fileName, const QString &text)
@@ -66,8 +78,8 @@ QString pixelArray(const QImage &image)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 4)
-        fail(QStringLiteral("usage: compile_picture PICTURE OUTPUT_DIR NAME"));
+    if (argc != 4 && argc != 5)
+        fail(QStringLiteral("usage: compile_picture PICTURE OUTPUT_DIR NAME [WIDTHxHEIGHT]"));
     const QString source = QString::fromLocal8Bit(argv[1]);
     const QString name = QString::fromLocal8Bit(argv[3]);
     const QDir output(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/compiled"));
@@ -80,6 +92,9 @@ int main(int argc, char **argv)
         fail(source + ": " + reader.errorString());
     // The formats the window's pixmaps use, so that showing the picture converts nothing.
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (argc == 5)
+        image = image.scaled(sizeArgument(QString::fromLocal8Bit(argv[4])), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
     const QPoint spot = hotSpot(source);
 
     const QString origin = QFileInfo(source).fileName();

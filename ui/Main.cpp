@@ -13,6 +13,7 @@
 #include "compiled/image1.h"
 #include "compiled/matchmaker.h"
 #include "compiled/scrollpic.h"
+#include "compiled/scrollpicInBox.h"
 
 #include <QFile>
 #include <QIcon>
@@ -69,7 +70,9 @@ void Main::applyDesignLook()
     }
     setWindowIcon(QIcon(Compiled::matchmaker.pixmap()));
     ui->Image1->setPixmap(Compiled::image1.pixmap());
-    ui->Scrollpic->setPixmap(Compiled::scrollpic.pixmap());
+    // Where the box's pixels are those of the picture made for it, the label has nothing to scale.
+    const bool madeForBox = ui->Scrollpic->size() * devicePixelRatioF() == Compiled::scrollpicInBox.size();
+    ui->Scrollpic->setPixmap((madeForBox ? Compiled::scrollpicInBox : Compiled::scrollpic).pixmap());
     // The question boxes keep the desktop's own text-box colours, not the black window's.
     for (auto *box : textBoxes)
         box->setPalette(QApplication::palette(box));

@@ -17,6 +17,7 @@ struct CompiledPicture
     QPoint hotSpot; // where a cursor points; (0, 0) for other pictures
     const uchar *pixels;
 
+    QSize size() const { return { width, height }; }
     // The pixels where they are, not copied.
     QImage image() const { return { pixels, width, height, bytesPerLine, format }; }
     QPixmap pixmap() const { return QPixmap::fromImage(image()); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Main.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,14 +24,17 @@ private slots:
     void designTextsFitTheirBoxes();
     void shippedQuestionOneNeedsNoScrollBar();
     void topLeftCornerStaysOnScreen();
+    void dialogsKeepTheDesktopFont();
 
 private:
     std::unique_ptr<Main> window;
+    QFont desktopFont;
 };
 
 void TestFit::initTestCase()
 {
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
+    desktopFont = QApplication::font();
     window = std::make_unique<Main>();
     QVERIFY(window->Form_Initialize());
     window->showCentred();
@@ -79,6 +83,16 @@ void TestFit::topLeftCornerStaysOnScreen()
     // Where it fits, the window is centred (within its frame's few pixels).
     if (frame.width() <= available.width())
         QVERIFY(qAbs(frame.center().x() - available.center().x()) <= frame.width() - window->width());
+}
+
+// The window's face is the window's own: the text boxes lay out in it, and making the window
+// leaves the application's font, which dialogs and tooltips use, as the desktop gave it.
+void TestFit::dialogsKeepTheDesktopFont()
+{
+    QCOMPARE(QApplication::font(), desktopFont);
+    QVERIFY(window->font() != desktopFont);
+    for (const QPlainTextEdit *box : window->Text())
+        QCOMPARE(box->document()->defaultFont(), window->font());
 }
 
 QTEST_MAIN(TestFit)

@@ -15,6 +15,7 @@
 #include "compiled/scrollpic.h"
 #include "compiled/scrollpicInBox.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QPushButton>
@@ -43,7 +44,14 @@ Main::Main(QWidget *parent)
       quizFlow(*this),
       pictures(this)
 {
+    setFont(DesignFont::sansSerif(8.25));
+    // A text box lays out an empty document in the application's font as it is made: with the
+    // desktop's face, that loads a font file the window never shows. The controls are made while
+    // the application's font is the window's, and the desktop's is put back at once.
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(font());
     ui->setupUi(this);
+    QApplication::setFont(desktopFont);
     textBoxes = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
     answerButtons = { ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
     setFixedSize(size());
@@ -59,7 +67,6 @@ Main::~Main() = default;
 
 void Main::applyDesignLook()
 {
-    setFont(DesignFont::sansSerif(8.25));
     QPalette window = palette();
     window.setColor(QPalette::Window, Qt::black);
     window.setColor(QPalette::WindowText, Qt::white);

@@ -8,23 +8,12 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <QtDebug>
 
-#include <filesystem>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <system_error>
 
 namespace {
-
-// Why a name gives no file to read, in the system's words ("No such file or directory", "Too
-// many levels of symbolic links", "Permission denied").
-QString missingFileReason(const QString &fileName)
-{
-    std::error_code error;
-    const auto status = std::filesystem::status(QFile::encodeName(fileName).toStdString(), error);
-    if (error)
-        return QString::fromLocal8Bit(error.message());
-    if (status.type() == std::filesystem::file_type::directory)
-        return QStringLiteral("it is a folder, not a picture");
-    return QStringLiteral("it is not a regular file");
-}
 
 QString tooLargeReason(QSize declared)
 {
@@ -52,15 +41,14 @@ PictureCache::~PictureCache()
 void PictureCache::request(const QString &fileName, QSize boxSize, qreal devicePixelRatio)
 {
     const quint64 request = ++lastRequest;
-    const QFileInfo info(fileName);
-    if (!info.isFile()) {
+    QString problem;
+    const auto stamp = stampOf(fileName, &problem);
+    if (!stamp) {
         entries.remove(fileName);
-        reportFailure(fileName, info.absoluteFilePath(), missingFileReason(fileName));
+        reportFailure(fileName, QFileInfo(fileName).absoluteFilePath(), problem);
         return;
     }
-    const Source source { { info.size(), info.lastModified() },
-                          boxSize * devicePixelRatio,
-                          devicePixelRatio };
+    const Source source { *stamp, boxSize * devicePixelRatio, devicePixelRatio };
     if (const auto kept = entries.constFind(fileName); kept != entries.cend() && kept->source == source) {
         if (kept->pixmap)
             give(request, *kept->pixmap);
@@ -70,7 +58,7 @@ void PictureCache::request(const QString &fileName, QSize boxSize, qreal deviceP
         decoding->request = request;
         return;
     }
-    startDecode(fileName, { info.absoluteFilePath(), source, request, nullptr });
+    startDecode(fileName, { QFileInfo(fileName).absoluteFilePath(), source, request, nullptr });
 }
 
 // The file is named by the path it had when it was asked for, whatever the working directory is
@@ -112,10 +100,27 @@ PictureCache::Decoded PictureCache::decode(const QString &path, const Source &so
     return { std::move(image), {} };
 }
 
-PictureCache::FileStamp PictureCache::stampOf(const QString &path)
+// One stat, with no time-zone lookup, as it runs at every tick of the banner. Without a regular
+// file, problem says why in the system's words ("No such file or directory", "Too many levels of
+// symbolic links").
+std::optional<PictureCache::FileStamp> PictureCache::stampOf(const QString &path, QString *problem)
 {
-    const QFileInfo info(path);
-    return info.isFile() ? FileStamp { info.size(), info.lastModified() } : FileStamp {};
+    struct stat status
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        if (problem)
+            *problem = QString::fromStdString(std::generic_category().message(errno));
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        if (problem)
+            *problem = S_ISDIR(status.st_mode) ? QStringLiteral("it is a folder, not a picture")
+                                               : QStringLiteral("it is not a regular file");
+        return std::nullopt;
+    }
+    return FileStamp { status.st_size,
+                       qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1'000'000 };
 }
 
 void PictureCache::finished(const QString &fileName)

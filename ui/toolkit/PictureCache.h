@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QDateTime>
 #include <QHash>
 #include <QImage>
 #include <QObject>
@@ -58,7 +57,7 @@ private:
     struct FileStamp
     {
         qint64 size = -1;
-        QDateTime modified;
+        qint64 modifiedMs = 0; // since the epoch, to the millisecond as Qt gives file times
         bool operator==(const FileStamp &) const = default;
     };
     // Everything a decoded picture depends on.
@@ -89,7 +88,7 @@ private:
     };
 
     static Decoded decode(const QString &path, const Source &source);
-    static FileStamp stampOf(const QString &path);
+    static std::optional<FileStamp> stampOf(const QString &path, QString *problem = nullptr);
     void startDecode(const QString &fileName, Decode decode);
     void finished(const QString &fileName);
     void give(quint64 request, const QPixmap &pixmap);

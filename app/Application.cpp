@@ -2,6 +2,7 @@
 #include "Application.h"
 
 #include "FatalError.h"
+#include "compiled/matchmaker.h"
 
 #include <QIcon>
 
@@ -14,7 +15,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName("matchmaker");
     setApplicationVersion(QStringLiteral(MATCHMAKER_VERSION));
     setDesktopFileName("example.brindlecast.matchmaker");
-    setWindowIcon(QIcon(":/assets/matchmaker.ico"));
+    setWindowIcon(QIcon(Compiled::matchmaker.pixmap()));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

@@ -10,8 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -86,6 +89,11 @@ int main(int argc, char *argv[])
     case CommandLine::Action::TakeQuiz:
         break;
     }
+    // The window measures text before it is shown, so the font configuration (some 10 ms of XML)
+    // would be read then. Read on another thread, it is ready by the time the application has
+    // connected to the display.
+    std::jthread fontConfiguration(FcInit);
     const Application app(argc, argv);
+    fontConfiguration.join();
     return takeQuiz(command);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "Main.h"
+#include "PictureCache.h"
 #include "ScratchSettings.h"
 
 #include <QLabel>
@@ -10,7 +11,8 @@
 
 #include <set>
 
-// The picture banner as the window runs it: the handlers are called directly, not by waiting.
+// The picture banner as the window runs it: the handlers are called directly, not by waiting for
+// the timers; the pictures they ask for are decoded on another thread, and shown once ready.
 class TestBanner : public QObject
 {
     Q_OBJECT
@@ -25,12 +27,20 @@ private slots:
     void drawsEveryPicture();
     void missingPictureKeepsTheBanner();
     void replacedPictureIsShownAnew();
+    void stoppedBannerKeepsItsPicture();
+    void closingWhileDecodingIsSafe();
 
 private:
     void writePictures(QSize size, const QColor &colour,
                        const QList<int> &numbers = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 });
     QLabel *scrollpic() const { return window->findChild<QLabel *>("Scrollpic"); }
     QColor shownColour() const { return scrollpic()->pixmap().toImage().pixelColor(10, 10); }
+    // Lets every picture asked for be decoded and shown.
+    bool decodesEnded() const
+    {
+        const auto *cache = window->findChild<PictureCache *>();
+        return cache && QTest::qWaitFor([cache] { return !cache->isDecoding(); });
+    }
 
     ScratchSettings settings;
     std::unique_ptr<QTemporaryDir> dir;
@@ -108,6 +118,7 @@ void TestBanner::boxNeverChanges()
         window->Timer2_Timer();
         window->Timer1_Timer();
     }
+    QVERIFY(decodesEnded());
 
     QCOMPARE(scrollpic()->size(), QSize(176, 111));
     QCOMPARE(scrollpic()->y(), 0);
@@ -142,6 +153,7 @@ void TestBanner::missingPictureKeepsTheBanner()
 
     for (int tick = 0; tick < 100; ++tick) {
         window->Timer2_Timer();
+        QVERIFY(decodesEnded());
         missingDraws += window->PictureNumber() > 5;
         QVERIFY(qAbs(shownColour().green() - 255) < 8 || tick == 0);
     }
@@ -155,13 +167,42 @@ void TestBanner::replacedPictureIsShownAnew()
 {
     writePictures(QSize(32, 24), Qt::red);
     window->Timer2_Timer();
+    QVERIFY(decodesEnded());
     QVERIFY(shownColour().red() > 240);
 
     QTest::qWait(10); // a later modification time, whatever the file system's resolution
     writePictures(QSize(48, 36), Qt::blue);
     window->Timer2_Timer();
+    QVERIFY(decodesEnded());
 
     QVERIFY(shownColour().blue() > 240);
+}
+
+// With the banner stopped between the request and the decode's end, the banner keeps the picture
+// it has.
+void TestBanner::stoppedBannerKeepsItsPicture()
+{
+    writePictures(QSize(640, 480), Qt::red);
+    const qint64 shown = scrollpic()->pixmap().cacheKey();
+
+    window->Timer2_Timer();
+    window->findChild<QTimer *>("Timer1")->stop();
+    window->findChild<QTimer *>("Timer2")->stop();
+    QVERIFY(decodesEnded());
+
+    QCOMPARE(scrollpic()->pixmap().cacheKey(), shown);
+}
+
+// A large picture still decoding when the window goes: its result is dropped, nothing is touched
+// that is gone (the sanitizer build checks the memory).
+void TestBanner::closingWhileDecodingIsSafe()
+{
+    writePictures(QSize(3000, 2000), Qt::red);
+    window->Timer2_Timer();
+    window->close();
+    window.reset();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(TestBanner)

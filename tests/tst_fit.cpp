@@ -4,6 +4,7 @@
 #include "ScratchSettings.h"
 #include "Translations.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -27,11 +28,13 @@ private slots:
     void designTextsFitTheirBoxes();
     void shippedQuestionOneNeedsNoScrollBar();
     void topLeftCornerStaysOnScreen();
+    void dialogsKeepTheDesktopFont();
 
 private:
     ScratchSettings settings;
     std::unique_ptr<Translations> translations;
     std::unique_ptr<Main> window;
+    QFont desktopFont;
 };
 
 void TestFit::initTestCase()
@@ -43,6 +46,7 @@ void TestFit::initTestCase()
                                                       Application::CatalogueName);
         QVERIFY(translations->translated());
     }
+    desktopFont = QApplication::font();
     window = std::make_unique<Main>();
     QVERIFY(window->Form_Initialize());
     window->showCentred();
@@ -91,6 +95,16 @@ void TestFit::topLeftCornerStaysOnScreen()
     // Where it fits, the window is centred (within its frame's few pixels).
     if (frame.width() <= available.width())
         QVERIFY(qAbs(frame.center().x() - available.center().x()) <= frame.width() - window->width());
+}
+
+// The window's face is the window's own: the text boxes lay out in it, and making the window
+// leaves the application's font, which dialogs and tooltips use, as the desktop gave it.
+void TestFit::dialogsKeepTheDesktopFont()
+{
+    QCOMPARE(QApplication::font(), desktopFont);
+    QVERIFY(window->font() != desktopFont);
+    for (const QPlainTextEdit *box : window->Text())
+        QCOMPARE(box->document()->defaultFont(), window->font());
 }
 
 QTEST_MAIN(TestFit)

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -78,6 +79,45 @@ QColor centreColour(const QPixmap &pixmap)
     return image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
+// Every picture the cache gives, in order.
+class Given
+{
+public:
+    explicit Given(PictureCache &cache)
+    {
+        QObject::connect(&cache, &PictureCache::pictureReady, &receiver,
+                         [this](const QPixmap &picture) { pictures << picture; });
+    }
+    QList<QPixmap> pictures;
+    QList<QColor> colours() const
+    {
+        QList<QColor> result;
+        for (const QPixmap &picture : pictures)
+            result << centreColour(picture);
+        return result;
+    }
+
+private:
+    QObject receiver;
+};
+
+// Waits until no decode is under way, so that every result has been handled.
+bool decodesEnded(const PictureCache &cache)
+{
+    return QTest::qWaitFor([&cache] { return !cache.isDecoding(); });
+}
+
+// Asks for a picture as a tick would and waits for the answer: the picture given, if any.
+std::optional<QPixmap> load(PictureCache &cache, const QString &fileName, QSize boxSize,
+                            qreal devicePixelRatio = 1.0)
+{
+    const Given given(cache);
+    cache.request(fileName, boxSize, devicePixelRatio);
+    if (!decodesEnded(cache))
+        QTest::qFail("the decode did not end", __FILE__, __LINE__);
+    return given.pictures.isEmpty() ? std::nullopt : std::optional(given.pictures.last());
+}
+
 } // namespace
 
 class TestPictureCache : public QObject
@@ -94,6 +134,9 @@ private slots:
     void warnsAgainOnlyAfterRecovery();
     void decodesOnlyWhenNeeded_data();
     void decodesOnlyWhenNeeded();
+    void laterRequestsWin_data();
+    void laterRequestsWin();
+    void replacedWhileDecodingGivesNothing();
 
 private:
     QString path(const QString &name) const { return dir->filePath(name); }
@@ -150,7 +193,7 @@ void TestPictureCache::fillsTheBox()
     save(gradient(pictureSize), QStringLiteral("5.jpg"), format.constData());
 
     PictureCache cache;
-    const auto picture = cache.load(path(QStringLiteral("5.jpg")), bannerBox, devicePixelRatio);
+    const auto picture = load(cache, path(QStringLiteral("5.jpg")), bannerBox, devicePixelRatio);
     QVERIFY(picture);
     QCOMPARE(picture->size(), expectedPixels);
     QCOMPARE(picture->devicePixelRatio(), devicePixelRatio);
@@ -167,7 +210,7 @@ void TestPictureCache::resolvesBareNamesInTheWorkingDirectory()
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir->path()));
     PictureCache cache;
-    const auto picture = cache.load(QStringLiteral("7.jpg"), bannerBox);
+    const auto picture = load(cache, QStringLiteral("7.jpg"), bannerBox);
     QVERIFY(QDir::setCurrent(previous));
     QVERIFY(picture);
     QCOMPARE(picture->size(), bannerBox);
@@ -222,7 +265,7 @@ void TestPictureCache::unreadableFileGivesNothingAndOneWarning()
     QTest::failOnWarning(QRegularExpression(QRegularExpression::escape(name)));
     PictureCache cache;
     for (int tick = 0; tick < 3; ++tick)
-        QVERIFY(!cache.load(name, bannerBox));
+        QVERIFY(!load(cache, name, bannerBox));
     QCOMPARE(cache.decodeCount(), expectedDecodes);
 }
 
@@ -242,16 +285,16 @@ void TestPictureCache::warnsAgainOnlyAfterRecovery()
         file.write("not a picture");
     }
 
-    QVERIFY(!cache.load(name, bannerBox));
-    QVERIFY(!cache.load(name, bannerBox));
+    QVERIFY(!load(cache, name, bannerBox));
+    QVERIFY(!load(cache, name, bannerBox));
     save(filled(QSize(320, 240), Qt::red), QStringLiteral("2.jpg"));
-    QVERIFY(cache.load(name, bannerBox));
+    QVERIFY(load(cache, name, bannerBox));
     QCOMPARE(cache.decodeCount(), 2);
     QVERIFY(QFile::remove(name));
-    QVERIFY(!cache.load(name, bannerBox)); // the kept picture is not served for a vanished file
-    QVERIFY(!cache.load(name, bannerBox));
+    QVERIFY(!load(cache, name, bannerBox)); // the kept picture is not served for a vanished file
+    QVERIFY(!load(cache, name, bannerBox));
     save(filled(QSize(320, 240), Qt::red), QStringLiteral("2.jpg"));
-    QVERIFY(cache.load(name, bannerBox));
+    QVERIFY(load(cache, name, bannerBox));
 }
 
 void TestPictureCache::decodesOnlyWhenNeeded_data()
@@ -288,12 +331,12 @@ void TestPictureCache::decodesOnlyWhenNeeded()
     const QDateTime firstTime = QFileInfo(path(name)).lastModified();
 
     PictureCache cache;
-    const auto first = cache.load(path(name), bannerBox);
+    const auto first = load(cache, path(name), bannerBox);
     QVERIFY(first);
     if (replacementSize.isValid())
         save(filled(replacementSize, Qt::blue), name, "BMP");
     setModified(name, firstTime.addSecs(timeShift));
-    const auto second = cache.load(path(name), secondBox, secondRatio);
+    const auto second = load(cache, path(name), secondBox, secondRatio);
 
     QVERIFY(second);
     QCOMPARE(cache.decodeCount(), expectedDecodes);
@@ -301,6 +344,77 @@ void TestPictureCache::decodesOnlyWhenNeeded()
     QCOMPARE(second->size(), secondBox * secondRatio);
     if (expectedDecodes == 1)
         QCOMPARE(second->cacheKey(), first->cacheKey());
+}
+
+void TestPictureCache::laterRequestsWin_data()
+{
+    QTest::addColumn<QStringList>("kept");  // decoded before, one by one
+    QTest::addColumn<QStringList>("asked"); // then asked for at once, as ticks that come faster than decodes
+    QTest::addColumn<QList<QColor>>("expectedColours");
+    QTest::addColumn<int>("expectedDecodes");
+
+    const QColor red(Qt::red);
+    const QColor blue(Qt::blue);
+    QTest::newRow("decoded after a later, kept picture was given")
+        << QStringList { "b.jpg" } << QStringList { "a.jpg", "b.jpg" } << QList<QColor> { blue } << 2;
+    QTest::newRow("two decodes, given as they end")
+        << QStringList() << QStringList { "a.jpg", "b.jpg" } << QList<QColor> { red, blue } << 2;
+    QTest::newRow("the same file twice while it decodes")
+        << QStringList() << QStringList { "a.jpg", "a.jpg" } << QList<QColor> { red } << 1;
+    QTest::newRow("the same file asked again after another")
+        << QStringList() << QStringList { "a.jpg", "b.jpg", "a.jpg" } << QList<QColor> { red } << 2;
+    QTest::newRow("a non-picture asked last")
+        << QStringList() << QStringList { "a.jpg", "junk.jpg" } << QList<QColor> { red } << 2;
+}
+
+// Ticks that ask faster than pictures decode: each file is decoded once at a time, and what is
+// given never goes back from a later request to an earlier one.
+void TestPictureCache::laterRequestsWin()
+{
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, asked);
+    QFETCH(QList<QColor>, expectedColours);
+    QFETCH(int, expectedDecodes);
+    save(filled(QSize(320, 240), Qt::red), QStringLiteral("a.jpg"), "BMP");
+    save(filled(QSize(320, 240), Qt::blue), QStringLiteral("b.jpg"), "BMP");
+    QFile junk(path(QStringLiteral("junk.jpg")));
+    QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a picture") > 0);
+    junk.close();
+    if (asked.contains("junk.jpg"))
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("junk\\.jpg.*Unsupported image format"));
+
+    PictureCache cache;
+    for (const QString &name : kept)
+        QVERIFY(load(cache, path(name), bannerBox));
+    const Given given(cache);
+    // No event is handled between the requests, so every decode ends after the last of them.
+    for (const QString &name : asked)
+        cache.request(path(name), bannerBox);
+    QVERIFY(decodesEnded(cache));
+
+    QCOMPARE(given.colours(), expectedColours);
+    QCOMPARE(cache.decodeCount(), expectedDecodes);
+}
+
+// Whichever file the decode read, the old, the new or half of each, it is not shown and not
+// reported; the next request decodes the new file.
+void TestPictureCache::replacedWhileDecodingGivesNothing()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("Cannot show the picture")));
+    const QString name = QStringLiteral("6.jpg");
+    save(filled(QSize(320, 240), Qt::red), name, "BMP");
+    PictureCache cache;
+    const Given given(cache);
+
+    cache.request(path(name), bannerBox);
+    save(filled(QSize(160, 120), Qt::blue), name, "BMP");
+    QVERIFY(decodesEnded(cache));
+    QVERIFY(given.pictures.isEmpty());
+    cache.request(path(name), bannerBox);
+    QVERIFY(decodesEnded(cache));
+
+    QCOMPARE(given.colours(), QList<QColor> { QColor(Qt::blue) });
+    QCOMPARE(cache.decodeCount(), 2);
 }
 
 QTEST_MAIN(TestPictureCache)

@@ -2,7 +2,6 @@
 #include "AboutBox.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 
 namespace {
@@ -31,7 +30,7 @@ void AboutBox::show(QWidget *parent, const QString &webAddress, const QString &c
     box->setObjectName("AboutBox");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(tr("About Brindlecast Match Maker"));
-    box->setIconPixmap(QIcon(":/assets/matchmaker.ico").pixmap(32));
+    box->setIconPixmap(parent->windowIcon().pixmap(32));
     box->setTextFormat(Qt::RichText);
     box->setText(text);
     box->setStandardButtons(QMessageBox::Ok);

@@ -14,8 +14,13 @@
 #include "QuizTexts.h"
 #include "TextDecoder.h"
 #include "Twips.h"
+#include "compiled/image1.h"
+#include "compiled/matchmaker.h"
+#include "compiled/scrollpic.h"
+#include "compiled/scrollpicInBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QIcon>
@@ -28,10 +33,6 @@
 #include <limits>
 
 namespace {
-
-// Long enough for the window to have been painted, short against the twenty answers before the
-// first clip.
-constexpr int SoundPreparationDelayMs = 500;
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
@@ -47,9 +48,17 @@ Main::Main(QWidget *parent)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::Main>()),
-      quizFlow(*this)
+      quizFlow(*this),
+      pictures(this)
 {
+    setFont(DesignFont::sansSerif(8.25));
+    // A text box lays out an empty document in the application's font as it is made: with the
+    // desktop's face, that loads a font file the window never shows. The controls are made while
+    // the application's font is the window's, and the desktop's is put back at once.
+    const QFont desktopFont = QApplication::font();
+    QApplication::setFont(font());
     ui->setupUi(this);
+    QApplication::setFont(desktopFont);
     textBoxes = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
     answerButtons = { ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
     setFixedSize(size());
@@ -72,7 +81,6 @@ Main::~Main()
 
 void Main::applyDesignLook()
 {
-    setFont(DesignFont::sansSerif(8.25));
     QPalette window = palette();
     window.setColor(QPalette::Window, Qt::black);
     window.setColor(QPalette::WindowText, Qt::white);
@@ -87,9 +95,11 @@ void Main::applyDesignLook()
         DesignFont::fitted(font(), ui->Command1->text(), ui->Command1->width() - ButtonMargins));
     ui->Progress->setFont(DesignFont::sansSerif(8.25));
     setTextColour(ui->Progress, QColor(192, 192, 192));
-    setWindowIcon(QIcon(":/assets/matchmaker.ico"));
-    ui->Image1->setPixmap(QPixmap(":/assets/image1.gif"));
-    ui->Scrollpic->setPixmap(QPixmap(":/assets/scrollpic.jpg"));
+    setWindowIcon(QIcon(Compiled::matchmaker.pixmap()));
+    ui->Image1->setPixmap(Compiled::image1.pixmap());
+    // Where the box's pixels are those of the picture made for it, the label has nothing to scale.
+    const bool madeForBox = ui->Scrollpic->size() * devicePixelRatioF() == Compiled::scrollpicInBox.size();
+    ui->Scrollpic->setPixmap((madeForBox ? Compiled::scrollpicInBox : Compiled::scrollpic).pixmap());
     // The question boxes keep the desktop's own text-box colours, not the black window's.
     for (auto *box : textBoxes)
         box->setPalette(QApplication::palette(box));
@@ -118,6 +128,16 @@ void Main::connectHandlers()
     connect(ui->Command3, &QPushButton::clicked, this, &Main::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Main::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Main::Command5_Click);
+    // The audio stack loads in the background from the first answer on: twenty answers come
+    // before the first clip, and a window that is only looked at never loads it.
+    for (auto *button : answerButtons)
+        connect(button, &QPushButton::pressed, &sound, &SoundPlayer::prepare);
+    // Timer2 asks for a picture and it is shown when it is ready; one that is ready only after
+    // the banner has stopped leaves the banner as it is.
+    connect(&pictures, &PictureCache::pictureReady, this, [this](const QPixmap &picture) {
+        if (Timer2->isActive())
+            ui->Scrollpic->setPixmap(picture);
+    });
 }
 
 void Main::connectMenu()
@@ -170,9 +190,9 @@ void Main::setBannerMoving(bool moving)
 void Main::setSoundOn(bool on)
 {
     sound.setEnabled(on);
-    // Switched on after the window is up, the audio stack is loaded now rather than with the
-    // first clip, which would then be silent on PulseAudio.
-    if (on && soundPrepared)
+    // Switched on while the window is up, the audio stack loads in the background now rather
+    // than with the next clip, which would then be silent on PulseAudio.
+    if (on && isVisible())
         sound.prepare();
 }
 
@@ -192,16 +212,13 @@ void Main::Timer1_Timer()
     scrollX = static_cast<std::int16_t>(pastEdge ? 0 : left);
 }
 
-// Shows a picture drawn at random from 1.jpg to 10.jpg. A picture that cannot be read leaves
-// the current one in place.
+// Asks for a picture drawn at random from 1.jpg to 10.jpg, shown once it is ready. A picture that
+// cannot be read leaves the current one in place.
 void Main::Timer2_Timer()
 {
     random.Randomize(10);
     pictureNumber = static_cast<std::int16_t>(Randomizer::pictureNumber(random.Rnd()));
-    const auto picture
-        = pictures.load(pictureFileName(pictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
-    if (picture)
-        ui->Scrollpic->setPixmap(*picture);
+    pictures.request(pictureFileName(pictureNumber), ui->Scrollpic->size(), devicePixelRatioF());
 }
 
 std::array<const QPlainTextEdit *, QuizBlockLines> Main::Text() const
@@ -237,15 +254,6 @@ void Main::showCentred()
         move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
     }
     show();
-}
-
-void Main::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (soundPrepared)
-        return;
-    soundPrepared = true;
-    QTimer::singleShot(SoundPreparationDelayMs, &sound, &SoundPlayer::prepare);
 }
 
 void Main::setQuestionBox(int index, const std::string &text)

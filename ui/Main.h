@@ -91,7 +91,7 @@ public slots:
     void Command5_Click();
     // Timer1 steps the banner picture across the window.
     void Timer1_Timer();
-    // Timer2 gives the banner picture a new picture drawn at random from 1.jpg to 10.jpg.
+    // Timer2 asks for a new banner picture drawn at random from 1.jpg to 10.jpg.
     void Timer2_Timer();
     // Starts a new vote on a quiz held in memory, such as one being written, and brings the
     // window to the front.
@@ -106,7 +106,6 @@ public slots:
     void setSoundOn(bool on);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -146,7 +145,6 @@ private:
     PictureCache pictures;
     std::int16_t scrollX = 0;
     std::int16_t pictureNumber = 0;
-    bool soundPrepared = false;
     QAction *editAction = nullptr;
     // A window of its own, so that closing the main window leaves unsaved work open.
     QPointer<QuizEditor> editor;

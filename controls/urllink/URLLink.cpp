@@ -9,33 +9,21 @@
 #include "PropertyError.h"
 #include "ShellOpener.h"
 #include "Twips.h"
+#include "compiled/hand.h"
 
-#include <QFile>
+#include <QCursor>
 #include <QFontMetrics>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 
 namespace {
 
-const QString HandCursorFile = QStringLiteral(":/urllink/hand.cur");
-
-// Qt's cursor-file reader keeps the picture but not the hot spot, which the file's first
-// directory entry holds as two little-endian 16-bit numbers at bytes 10 and 12.
+// The pointing hand of assets/hand.cur, compiled in with its hot spot.
 QCursor handCursor()
 {
-    constexpr qsizetype HotSpotXOffset = 10;
-    constexpr qsizetype HotSpotYOffset = 12;
-    QFile file(HandCursorFile);
-    const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    const QPixmap picture = QPixmap::fromImage(QImage::fromData(data, "CUR"));
-    if (picture.isNull() || data.size() < HotSpotYOffset + 2)
-        return { Qt::PointingHandCursor };
-    const auto word = [&data](qsizetype at) { return quint8(data.at(at)) | quint8(data.at(at + 1)) << 8; };
-    return QCursor(picture, word(HotSpotXOffset), word(HotSpotYOffset));
+    return QCursor(Compiled::hand.pixmap(), Compiled::hand.hotSpot.x(), Compiled::hand.hotSpot.y());
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QPluginLoader>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QtDebug>
 
 namespace {
@@ -42,18 +44,37 @@ QString clipProblem(const QFileInfo &file)
     return {};
 }
 
+// The plugin sits next to the program, in the build tree and once installed.
+QString pluginPath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath("matchmaker_sound");
+}
+
 } // namespace
 
 SoundPlayer::SoundPlayer(QObject *parent) : QObject(parent) { }
 
 void SoundPlayer::prepare()
 {
-    if (prepared || !enabled || recorder())
+    if (state != State::Unloaded || !enabled || recorder())
         return;
-    prepared = true;
-    // The plugin sits next to the program, in the build tree and once installed.
-    QPluginLoader loader(QDir(QCoreApplication::applicationDirPath()).filePath("matchmaker_sound"));
-    backend = qobject_cast<SoundBackend *>(loader.instance());
+    state = State::Loading;
+    loading = QtConcurrent::run([path = pluginPath()] { QPluginLoader(path).load(); });
+    auto *watcher = new QFutureWatcher<void>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, &SoundPlayer::createPlayer);
+    connect(watcher, &QFutureWatcherBase::finished, watcher, &QObject::deleteLater);
+    watcher->setFuture(loading);
+}
+
+// The plugin's object and the output belong to this object's thread. The library is in memory by
+// now, so the loader here only finds it.
+void SoundPlayer::createPlayer()
+{
+    if (state == State::Ready)
+        return;
+    loading.waitForFinished();
+    state = State::Ready;
+    backend = qobject_cast<SoundBackend *>(QPluginLoader(pluginPath()).instance());
     if (backend)
         player = backend->createPlayer(this);
 }
@@ -73,6 +94,7 @@ void SoundPlayer::play(const QString &fileName)
         return;
     }
     prepare();
+    createPlayer();
     if (player)
         backend->play(player, file.absoluteFilePath());
 }

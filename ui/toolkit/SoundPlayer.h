@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QFuture>
 #include <QObject>
 #include <QString>
 
@@ -26,11 +27,15 @@ public:
 
     explicit SoundPlayer(QObject *parent = nullptr);
 
-    // Loads the audio plugin and creates the output. Done a little after the window is up: on
-    // PulseAudio a sound effect made and played at the same moment is silent, because the output
-    // device is not known yet; and start-up need not wait for the audio stack. Switched off, it
-    // does nothing.
+    // Starts loading the audio plugin on Qt's thread pool and returns at once; the output is
+    // created on this object's thread once the plugin is in memory. Loading the audio stack
+    // (Qt Multimedia, PulseAudio and their codecs) takes tens of milliseconds and megabytes, which
+    // neither start-up nor the window's thread should pay; done well before the first clip, it
+    // also gives PulseAudio time to know its output device. Switched off, it does
+    // nothing.
     void prepare();
+    // Plays the clip. Before the output is ready, it waits for the plugin (loading it first if
+    // prepare was never called), so that the clip starts before this returns, as it does later.
     void play(const QString &fileName);
 
     // On by default. Switched off, nothing is played or prepared; switched on again, the next
@@ -38,14 +43,19 @@ public:
     void setEnabled(bool on) { enabled = on; }
     bool isEnabled() const { return enabled; }
     // Whether the audio stack has been loaded (or tried: a machine may have none).
-    bool isPrepared() const { return prepared; }
+    bool isPrepared() const { return state != State::Unloaded; }
 
     // Test seam: clips that would be played go to the recorder instead of the sound card.
     static void setRecorder(Recorder recorder);
 
 private:
+    enum class State { Unloaded, Loading, Ready };
+
+    void createPlayer();
+
     SoundBackend *backend = nullptr;
     QObject *player = nullptr;
-    bool prepared = false;
+    QFuture<void> loading;
+    State state = State::Unloaded;
     bool enabled = true;
 };

@@ -7,8 +7,11 @@
 #include "StartupProbe.h"
 #include "Translations.h"
 
+#include <QDBusConnection>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QThreadPool>
 
 #include <fontconfig/fontconfig.h>
 
@@ -18,8 +21,19 @@
 
 namespace {
 
+// The first text given to a control starts the desktop's accessibility bridge, which connects to
+// the session bus and waits for it: milliseconds, and more where no bus runs and one is looked
+// for. Connected on the thread pool while the window is made, the bridge finds it ready.
+void connectSessionBusEarly()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
+        QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
+}
+
 int takeQuiz(const CommandLine &command)
 {
+    connectSessionBusEarly();
     Main window;
     const bool started = command.paths().isEmpty()
         ? window.Form_Initialize()

@@ -20,12 +20,21 @@ QuizDocument::Encoding encodingOf(const QuizText &lines)
     return allUtf8 ? QuizDocument::Encoding::Utf8 : QuizDocument::Encoding::Windows1252;
 }
 
-// Reads at most limit + 1 bytes, so a file that keeps growing is still caught as too large.
+// Reads at most limit + 1 bytes, so a file that keeps growing is still caught as too large. The
+// buffer grows with what is read, so a quiz of a few kilobytes takes a few kilobytes.
 std::string readAtMost(std::ifstream &file, std::size_t limit)
 {
-    std::string bytes(limit + 1, '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    constexpr std::size_t Chunk = 64 * 1024;
+    std::string bytes;
+    while (bytes.size() <= limit) {
+        const std::size_t before = bytes.size();
+        const std::size_t wanted = std::min(Chunk, limit + 1 - before);
+        bytes.resize(before + wanted);
+        file.read(bytes.data() + before, static_cast<std::streamsize>(wanted));
+        bytes.resize(before + static_cast<std::size_t>(file.gcount()));
+        if (!file)
+            break;
+    }
     return bytes;
 }
 

@@ -186,7 +186,10 @@ void TestEditor::pastedLineBreaksBecomeSpaces()
 
 void TestEditor::saveRefusedWhileAnErrorStands()
 {
-    QApplication::clipboard()->setText(QString(QuizMaxLineLength + 1, 'x'));
+    // Over the limit in bytes with a third as many characters: the euro sign is three bytes in
+    // UTF-8, and a line edit copies the pasted text once per character it inserts.
+    constexpr qsizetype EuroBytes = 3;
+    QApplication::clipboard()->setText(QString(QuizMaxLineLength / EuroBytes + 1, QChar(0x20AC)));
     QLineEdit *target = field("Question 3, answer B");
     target->setFocus();
     QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);

@@ -19,6 +19,8 @@ private slots:
     void shippedQuizzesAreClean();
     void editedDocumentReadsBack_data();
     void editedDocumentReadsBack();
+    void loadReadsUpToTheLimit_data();
+    void loadReadsUpToTheLimit();
 };
 
 namespace {
@@ -190,6 +192,38 @@ void TestQuizChecker::editedDocumentReadsBack()
     QVERIFY(document.isModified());
     QCOMPARE(QByteArray::fromStdString(document.bytes()), written);
     QCOMPARE(QuizDocument::fromBytes(document.bytes(), "quiz.qzt").lines(), document.lines());
+}
+
+// The editor reads a file in pieces up to its limit: a file of several pieces comes back whole,
+// and one byte over the limit is refused.
+void TestQuizChecker::loadReadsUpToTheLimit_data()
+{
+    QTest::addColumn<qint64>("size"); // the quiz, a line of spaces, then zero bytes up to this size
+    QTest::addColumn<bool>("loads");
+
+    QTest::newRow("several pieces") << qint64 { 300 * 1024 } << true;
+    QTest::newRow("one byte over the limit") << static_cast<qint64>(QuizDocument::MaxFileSize + 1) << false;
+}
+
+void TestQuizChecker::loadReadsUpToTheLimit()
+{
+    QFETCH(qint64, size);
+    QFETCH(bool, loads);
+    const TempQuizDir dir;
+    QFile file(QString::fromStdString(dir.write("big.qzt", TempQuizDir::quizBody())));
+    QVERIFY(file.open(QIODevice::Append));
+    // Past the quiz, the file is sparse: nothing is written for the bytes the resize adds.
+    QVERIFY(file.write(QByteArray(1024, ' ')) == 1024 && file.resize(size));
+    file.close();
+
+    try {
+        const QuizDocument document = QuizDocument::load(file.fileName().toStdString());
+        QVERIFY(loads);
+        QCOMPARE(static_cast<qint64>(document.bytes().size()), size);
+    } catch (const QuizFileError &error) {
+        QVERIFY2(!loads, error.what());
+        QVERIFY(std::string(error.what()).find("too large for the quiz editor") != std::string::npos);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestQuizChecker)

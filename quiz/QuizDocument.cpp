@@ -24,7 +24,7 @@ QuizDocument::Encoding encodingOf(const QuizText &lines)
 // buffer grows with what is read, so a quiz of a few kilobytes takes a few kilobytes.
 std::string readAtMost(std::ifstream &file, std::size_t limit)
 {
-    constexpr std::size_t Chunk = 64 * 1024;
+    constexpr std::size_t Chunk = std::size_t { 64 } * 1024;
     std::string bytes;
     while (bytes.size() <= limit) {
         const std::size_t before = bytes.size();

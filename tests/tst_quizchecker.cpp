@@ -201,7 +201,7 @@ void TestQuizChecker::loadReadsUpToTheLimit_data()
     QTest::addColumn<qint64>("size"); // the quiz, a line of spaces, then zero bytes up to this size
     QTest::addColumn<bool>("loads");
 
-    QTest::newRow("several pieces") << qint64 { 300 * 1024 } << true;
+    QTest::newRow("several pieces") << qint64 { 300 } * 1024 << true;
     QTest::newRow("one byte over the limit") << static_cast<qint64>(QuizDocument::MaxFileSize + 1) << false;
 }
 

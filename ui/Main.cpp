@@ -93,7 +93,6 @@ void Main::applyDesignLook()
     constexpr int ButtonMargins = 8;
     ui->Command1->setFont(
         DesignFont::fitted(font(), ui->Command1->text(), ui->Command1->width() - ButtonMargins));
-    ui->Progress->setFont(DesignFont::sansSerif(8.25));
     setTextColour(ui->Progress, QColor(192, 192, 192));
     setWindowIcon(QIcon(Compiled::matchmaker.pixmap()));
     ui->Image1->setPixmap(Compiled::image1.pixmap());

@@ -4,14 +4,12 @@
 #include "CheckCommand.h"
 #include "CommandLine.h"
 #include "QuizEditor.h"
+#include "SessionBus.h"
 #include "StartupProbe.h"
 #include "Translations.h"
 
-#include <QDBusConnection>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QThreadPool>
 
 #include <fontconfig/fontconfig.h>
 
@@ -21,19 +19,9 @@
 
 namespace {
 
-// The first text given to a control starts the desktop's accessibility bridge, which connects to
-// the session bus and waits for it: milliseconds, and more where no bus runs and one is looked
-// for. Connected on the thread pool while the window is made, the bridge finds it ready.
-void connectSessionBusEarly()
-{
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
-        QThreadPool::globalInstance()->start([] { QDBusConnection::sessionBus(); });
-}
-
 int takeQuiz(const CommandLine &command)
 {
-    connectSessionBusEarly();
+    SessionBus::connectEarly();
     Main window;
     const bool started = command.paths().isEmpty()
         ? window.Form_Initialize()
@@ -97,12 +85,14 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Check:
         return runWithoutDisplay(argc, argv);
     case CommandLine::Action::Edit: {
+        SessionBus::ruleOutWhereAbsent();
         const Application app(argc, argv);
         return edit(command);
     }
     case CommandLine::Action::TakeQuiz:
         break;
     }
+    SessionBus::ruleOutWhereAbsent();
     // The window measures text before it is shown, so the font configuration (some 10 ms of XML)
     // would be read then. Read on another thread, it is ready by the time the application has
     // connected to the display.

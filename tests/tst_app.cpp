@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "FatalError.h"
 #include "MessageBox.h"
+#include "SessionBus.h"
 #include "Translations.h"
 
 #include <QtTest>
@@ -17,6 +18,8 @@ private slots:
     void escapedExceptionIsFatal();
     void languages_data();
     void languages();
+    void sessionBusReach_data();
+    void sessionBusReach();
 };
 
 // An exception thrown by an event handler must not cross Qt's event loop: it is shown and the
@@ -82,6 +85,54 @@ void TestApp::languages()
     QCOMPARE(QCoreApplication::translate("Main", "Brindlecast Match Maker!"), title);
     QCOMPARE(QCoreApplication::translate("Quiz", "Your results!"), results);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+}
+
+// The bus library looks for a session bus at the given address, then at the user's bus socket,
+// then starts one with dbus-launch (in its own folder, then along PATH). Only where all of these
+// fail is the bus ruled out.
+void TestApp::sessionBusReach_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("inRuntimeFolder"); // a file made in XDG_RUNTIME_DIR
+    QTest::addColumn<QString>("inPathFolder"); // an executable made in a folder on PATH
+    QTest::addColumn<bool>("launcherInOwnFolder");
+    QTest::addColumn<bool>("reachable");
+
+    QTest::newRow("nothing") << "" << "" << "" << false << false;
+    QTest::newRow("address given") << "unix:path=/nonexistent" << "" << "" << false << true;
+    QTest::newRow("user bus socket") << "" << "bus" << "" << false << true;
+    QTest::newRow("other runtime file") << "" << "pulse" << "" << false << false;
+    QTest::newRow("dbus-launch on PATH") << "" << "" << "dbus-launch" << false << true;
+    QTest::newRow("other program on PATH") << "" << "" << "dbus-daemon" << false << false;
+    QTest::newRow("dbus-launch in its folder") << "" << "" << "" << true << true;
+}
+
+void TestApp::sessionBusReach()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, inRuntimeFolder);
+    QFETCH(QString, inPathFolder);
+    QFETCH(bool, launcherInOwnFolder);
+    QFETCH(bool, reachable);
+    const QTemporaryDir runtime, pathFolder, launcherFolder;
+    const auto makeExecutable = [](const QString &fileName) {
+        QFile file(fileName);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+    };
+    if (!inRuntimeFolder.isEmpty())
+        makeExecutable(runtime.filePath(inRuntimeFolder));
+    if (!inPathFolder.isEmpty())
+        makeExecutable(pathFolder.filePath(inPathFolder));
+    if (launcherInOwnFolder)
+        makeExecutable(launcherFolder.filePath("dbus-launch"));
+
+    QProcessEnvironment environment;
+    if (!address.isEmpty())
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    environment.insert("PATH", pathFolder.path());
+    QCOMPARE(SessionBus::mayBeReached(environment, launcherFolder.path()), reachable);
 }
 
 int main(int argc, char **argv)

@@ -23,7 +23,8 @@ bool SessionBus::mayBeReached(const QProcessEnvironment &environment, const QStr
     const QString runtimeFolder = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
     if (!runtimeFolder.isEmpty() && QFileInfo::exists(runtimeFolder + QStringLiteral("/bus")))
         return true;
-    const QStringList path = environment.value(QStringLiteral("PATH")).split(QDir::listSeparator(), Qt::SkipEmptyParts);
+    const QStringList path
+        = environment.value(QStringLiteral("PATH")).split(QDir::listSeparator(), Qt::SkipEmptyParts);
     return !QStandardPaths::findExecutable(Launcher, { launcherFolder }).isEmpty()
         || (!path.isEmpty() && !QStandardPaths::findExecutable(Launcher, path).isEmpty());
 }

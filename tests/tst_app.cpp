@@ -93,46 +93,41 @@ void TestApp::languages()
 void TestApp::sessionBusReach_data()
 {
     QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("inRuntimeFolder"); // a file made in XDG_RUNTIME_DIR
-    QTest::addColumn<QString>("inPathFolder"); // an executable made in a folder on PATH
-    QTest::addColumn<bool>("launcherInOwnFolder");
+    // An executable made before the check, as folder/name: runtime is XDG_RUNTIME_DIR, path the
+    // one folder on PATH, own the folder the bus library looks in before PATH.
+    QTest::addColumn<QString>("made");
     QTest::addColumn<bool>("reachable");
 
-    QTest::newRow("nothing") << "" << "" << "" << false << false;
-    QTest::newRow("address given") << "unix:path=/nonexistent" << "" << "" << false << true;
-    QTest::newRow("user bus socket") << "" << "bus" << "" << false << true;
-    QTest::newRow("other runtime file") << "" << "pulse" << "" << false << false;
-    QTest::newRow("dbus-launch on PATH") << "" << "" << "dbus-launch" << false << true;
-    QTest::newRow("other program on PATH") << "" << "" << "dbus-daemon" << false << false;
-    QTest::newRow("dbus-launch in its folder") << "" << "" << "" << true << true;
+    QTest::newRow("nothing") << QString() << QString() << false;
+    QTest::newRow("address given") << "unix:path=/nonexistent" << QString() << true;
+    QTest::newRow("user bus socket") << QString() << "runtime/bus" << true;
+    QTest::newRow("other runtime file") << QString() << "runtime/pulse" << false;
+    QTest::newRow("dbus-launch on PATH") << QString() << "path/dbus-launch" << true;
+    QTest::newRow("other program on PATH") << QString() << "path/dbus-daemon" << false;
+    QTest::newRow("dbus-launch in its own folder") << QString() << "own/dbus-launch" << true;
 }
 
 void TestApp::sessionBusReach()
 {
     QFETCH(QString, address);
-    QFETCH(QString, inRuntimeFolder);
-    QFETCH(QString, inPathFolder);
-    QFETCH(bool, launcherInOwnFolder);
+    QFETCH(QString, made);
     QFETCH(bool, reachable);
-    const QTemporaryDir runtime, pathFolder, launcherFolder;
-    const auto makeExecutable = [](const QString &fileName) {
-        QFile file(fileName);
+    const QTemporaryDir runtime, path, own;
+    const QHash<QString, const QTemporaryDir *> folders { { "runtime", &runtime },
+                                                          { "path", &path },
+                                                          { "own", &own } };
+    if (!made.isEmpty()) {
+        QFile file(folders.value(made.section('/', 0, 0))->filePath(made.section('/', 1)));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
-    };
-    if (!inRuntimeFolder.isEmpty())
-        makeExecutable(runtime.filePath(inRuntimeFolder));
-    if (!inPathFolder.isEmpty())
-        makeExecutable(pathFolder.filePath(inPathFolder));
-    if (launcherInOwnFolder)
-        makeExecutable(launcherFolder.filePath("dbus-launch"));
+    }
 
     QProcessEnvironment environment;
     if (!address.isEmpty())
         environment.insert("DBUS_SESSION_BUS_ADDRESS", address);
     environment.insert("XDG_RUNTIME_DIR", runtime.path());
-    environment.insert("PATH", pathFolder.path());
-    QCOMPARE(SessionBus::mayBeReached(environment, launcherFolder.path()), reachable);
+    environment.insert("PATH", path.path());
+    QCOMPARE(SessionBus::mayBeReached(environment, own.path()), reachable);
 }
 
 int main(int argc, char **argv)

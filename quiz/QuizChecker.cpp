@@ -90,13 +90,12 @@ std::string joined(const std::vector<std::string> &items)
 
 std::vector<QuizFinding> QuizChecker::checkFile(const std::filesystem::path &path)
 {
-    std::ifstream file;
     try {
-        file = openQuizFile(path);
+        std::ifstream file = openQuizFile(path);
+        return readQuizFile(path, [&] { return QuizChecker(*file.rdbuf()).check(); });
     } catch (const QuizFileError &problem) {
         return { { 0, Severity::Error, problem.problem() } };
     }
-    return QuizChecker(*file.rdbuf()).check();
 }
 
 std::vector<QuizFinding> QuizChecker::checkBytes(const std::string &bytes)

@@ -22,7 +22,7 @@ QuizDocument::Encoding encodingOf(const QuizText &lines)
 
 // Reads at most limit + 1 bytes, so a file that keeps growing is still caught as too large. The
 // buffer grows with what is read, so a quiz of a few kilobytes takes a few kilobytes.
-std::string readAtMost(std::ifstream &file, std::size_t limit)
+std::string readAtMost(std::streambuf &file, std::size_t limit)
 {
     constexpr std::size_t Chunk = std::size_t { 64 } * 1024;
     std::string bytes;
@@ -30,9 +30,9 @@ std::string readAtMost(std::ifstream &file, std::size_t limit)
         const std::size_t before = bytes.size();
         const std::size_t wanted = std::min(Chunk, limit + 1 - before);
         bytes.resize(before + wanted);
-        file.read(bytes.data() + before, static_cast<std::streamsize>(wanted));
-        bytes.resize(before + static_cast<std::size_t>(file.gcount()));
-        if (!file)
+        const auto got = file.sgetn(bytes.data() + before, static_cast<std::streamsize>(wanted));
+        bytes.resize(before + static_cast<std::size_t>(got));
+        if (static_cast<std::size_t>(got) < wanted)
             break;
     }
     return bytes;
@@ -56,7 +56,7 @@ QuizDocument::QuizDocument(const QuizText &lines) : QuizDocument()
 QuizDocument QuizDocument::load(const std::filesystem::path &path)
 {
     std::ifstream file = openQuizFile(path);
-    std::string bytes = readAtMost(file, MaxFileSize);
+    const std::string bytes = readQuizFile(path, [&] { return readAtMost(*file.rdbuf(), MaxFileSize); });
     if (bytes.size() > MaxFileSize)
         throw QuizFileError(path,
                             Message(QT_TRANSLATE_NOOP("Quiz",

@@ -44,6 +44,11 @@ Message shortFileProblem(std::size_t lineCount)
     return Message(text, { std::to_string(lineCount), std::to_string(QuizLineCount) });
 }
 
+Message unreadable(const std::string &reason)
+{
+    return Message(QT_TRANSLATE_NOOP("Quiz", "the file cannot be read (%1)."), { reason });
+}
+
 } // namespace
 
 std::ifstream openQuizFile(const std::filesystem::path &path)
@@ -51,9 +56,15 @@ std::ifstream openQuizFile(const std::filesystem::path &path)
     checkIsRegularFile(path);
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        fail(path,
-             Message(QT_TRANSLATE_NOOP("Quiz", "the file cannot be read (%1)."), { std::strerror(errno) }));
+        fail(path, unreadable(std::strerror(errno)));
     return file;
+}
+
+QuizFileError readFailure(const std::filesystem::path &path, const std::ios_base::failure &failure)
+{
+    // The library gives the system's error number where it has one.
+    const bool fromSystem = failure.code().category() != std::iostream_category();
+    return QuizFileError(path, unreadable(fromSystem ? failure.code().message() : std::strerror(EIO)));
 }
 
 bool readQuizFileStart(QuizLineReader &reader, const std::filesystem::path &path)
@@ -90,7 +101,9 @@ QuizText readQuizLines(QuizLineReader &reader, const std::filesystem::path &path
 QuizText LoadQuizLines(const std::filesystem::path &path)
 {
     std::ifstream file = openQuizFile(path);
-    QuizLineReader reader(*file.rdbuf());
-    readQuizFileStart(reader, path);
-    return readQuizLines(reader, path);
+    return readQuizFile(path, [&] {
+        QuizLineReader reader(*file.rdbuf());
+        readQuizFileStart(reader, path);
+        return readQuizLines(reader, path);
+    });
 }

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "QuizFileError.h"
 #include "QuizLineReader.h"
 
 #include <array>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <ios>
 #include <string>
 
 // A quiz is twenty blocks of five lines (the question, then its answers A to D) followed by the
@@ -35,6 +37,21 @@ QuizText LoadQuizLines(const std::filesystem::path &path);
 // throws QuizFileError with LoadQuizLines's own words.
 // Opens a quiz file for reading; a missing file, a folder, a device or a FIFO is refused.
 std::ifstream openQuizFile(const std::filesystem::path &path);
+// A read error (an unreadable disk, /proc/self/mem) is thrown from deep inside the standard
+// library's file buffer as std::ios_base::failure; this is the same as a QuizFileError naming
+// the file and the system's reason.
+QuizFileError readFailure(const std::filesystem::path &path, const std::ios_base::failure &failure);
+
+// Runs read(), which reads the file at path, with its read errors thrown as QuizFileError.
+template<typename Read>
+auto readQuizFile(const std::filesystem::path &path, Read read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (const std::ios_base::failure &failure) {
+        throw readFailure(path, failure);
+    }
+}
 // Refuses a UTF-16 file and skips a UTF-8 byte-order mark; true when there was one.
 bool readQuizFileStart(QuizLineReader &reader, const std::filesystem::path &path);
 // Reads the 104 lines after the start; ends, when given, receives how each of them ended.

@@ -21,6 +21,8 @@ private slots:
     void editedDocumentReadsBack();
     void loadReadsUpToTheLimit_data();
     void loadReadsUpToTheLimit();
+    void readErrorsAreErrors_data();
+    void readErrorsAreErrors();
 };
 
 namespace {
@@ -223,6 +225,38 @@ void TestQuizChecker::loadReadsUpToTheLimit()
     } catch (const QuizFileError &error) {
         QVERIFY2(!loads, error.what());
         QVERIFY(std::string(error.what()).find("too large for the quiz editor") != std::string::npos);
+    }
+}
+
+// A file that opens but fails when read (the standard library throws from inside its buffer) is
+// refused by every reader with the system's reason, never with an exception of the library's.
+void TestQuizChecker::readErrorsAreErrors_data()
+{
+    QTest::addColumn<QString>("reader");
+    for (const char *reader : { "loader", "checker", "editor" })
+        QTest::newRow(reader) << reader;
+}
+
+void TestQuizChecker::readErrorsAreErrors()
+{
+    QFETCH(QString, reader);
+    const std::filesystem::path memory = "/proc/self/mem";
+    const std::string expected = "the file cannot be read (Input/output error).";
+
+    if (reader == "checker") {
+        QCOMPARE(described(QuizChecker::checkFile(memory)),
+                 QStringList { "0 error: " + QString::fromStdString(expected) });
+        return;
+    }
+    try {
+        if (reader == "loader")
+            LoadQuizLines(memory);
+        else
+            QuizDocument::load(memory);
+        QFAIL("no error");
+    } catch (const QuizFileError &error) {
+        QCOMPARE(error.path(), memory);
+        QCOMPARE(error.problem().english(), expected);
     }
 }
 

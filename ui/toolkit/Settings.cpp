@@ -3,13 +3,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtDebug>
 
-namespace {
+#include <utility>
 
-const QString Organization = QStringLiteral("brindlecast");
-const QString Application = QStringLiteral("matchmaker");
+namespace {
 
 QString &testFolder()
 {
@@ -17,53 +18,74 @@ QString &testFolder()
     return folder;
 }
 
-// The desktop's own place and format for the program's settings, or a file in the test folder.
-std::unique_ptr<QSettings> openSettings()
+void warn(const QString &fileName, const QString &problem, const char *consequence)
 {
-    if (!testFolder().isEmpty())
-        return std::make_unique<QSettings>(Settings::fileName(), QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organization,
-                                       Application);
+    qWarning().noquote() << QStringLiteral("The settings file \"%1\" %2; %3")
+                                .arg(fileName, problem, QLatin1String(consequence));
 }
 
-// QSettings takes a missing file for an empty one, which is right for the first run, and reports
-// a file it could not open; a file it may not read at all is checked here as well.
-bool isReadable(const QSettings &settings)
+// Why the file cannot be used, or nothing when it can (a missing file is an empty one). It is
+// looked at before QSettings opens it, which would block on a FIFO and read any size.
+QString problemWith(const QString &fileName)
 {
-    const QFileInfo file(settings.fileName());
-    if (file.exists() && (!file.isFile() || !file.isReadable()))
-        return false;
-    return settings.status() == QSettings::NoError;
+    const QFileInfo file(fileName);
+    if (!file.exists() && !file.isSymLink())
+        return {};
+    if (!file.isFile())
+        return QStringLiteral("is not a regular file");
+    if (file.size() > Settings::MaxFileSize)
+        return QStringLiteral("is larger than %1 KiB").arg(Settings::MaxFileSize / 1024);
+    if (!file.isReadable())
+        return QStringLiteral("cannot be read (permission denied)");
+    return {};
 }
 
-void warn(const char *what, const QString &fileName)
+// A file QSettings has once found it cannot parse, with that problem: within one process it would
+// serve the next reader what it parsed from its cache, without the problem.
+QHash<QString, QString> &unparsable()
 {
-    qWarning().noquote() << QStringLiteral("Cannot %1 the settings file \"%2\"; the settings of this run "
-                                           "are not kept")
-                                .arg(QLatin1String(what), fileName);
+    static QHash<QString, QString> files;
+    return files;
 }
 
 } // namespace
 
-Settings::Settings() : settings(openSettings())
+Settings::Settings()
 {
-    readable = isReadable(*settings);
-    if (!readable)
-        warn("read", settings->fileName());
+    const QString name = fileName();
+    QString problem = problemWith(name);
+    if (problem.isEmpty())
+        problem = unparsable().value(name);
+    if (problem.isEmpty()) {
+        settings = std::make_unique<QSettings>(name, QSettings::IniFormat);
+        // QSettings reads the file at the first question, and reads what it can of a file it
+        // cannot parse: it would write back only that.
+        settings->allKeys();
+        if (settings->status() == QSettings::FormatError)
+            problem = unparsable()[name] = QStringLiteral("does not hold settings");
+        else if (settings->status() != QSettings::NoError)
+            problem = QStringLiteral("cannot be used");
+        if (!problem.isEmpty())
+            settings.reset();
+    }
+    if (!problem.isEmpty())
+        warn(name, problem, "the defaults are used and the file is left as it is");
 }
 
 Settings::~Settings() = default;
 
 QString Settings::fileName()
 {
-    if (!testFolder().isEmpty())
-        return QDir(testFolder()).filePath(Application + QStringLiteral(".conf"));
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, Organization, Application).fileName();
+    const QString folder = testFolder().isEmpty()
+        ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            + QStringLiteral("/brindlecast")
+        : testFolder();
+    return QDir(folder).filePath(QStringLiteral("matchmaker.conf"));
 }
 
 bool Settings::readBool(const QString &key, bool defaultValue) const
 {
-    if (!readable)
+    if (!settings)
         return defaultValue;
     const QString value = settings->value(key).toString();
     if (value == QLatin1String("true"))
@@ -75,13 +97,15 @@ bool Settings::readBool(const QString &key, bool defaultValue) const
 
 bool Settings::writeBool(const QString &key, bool value)
 {
-    if (!readable)
+    if (!settings)
         return false;
     settings->setValue(key, value);
     settings->sync();
     if (settings->status() == QSettings::NoError)
         return true;
-    warn("write", settings->fileName());
+    if (!std::exchange(writeWarned, true))
+        warn(settings->fileName(), QStringLiteral("cannot be written"),
+             "the choices of this run are not kept");
     return false;
 }
 

@@ -7,14 +7,18 @@
 
 class QSettings;
 
-// The user's choices that outlast a run, kept through QSettings in the desktop's configuration
-// file for the program (on Linux ~/.config/brindlecast/matchmaker.conf). The file is the user's
-// and may be broken: one that cannot be read gives the defaults and is never written, so that
-// what it holds is not lost; one that cannot be written keeps a choice for this run only. Either
-// is named in one warning line, and nothing else changes.
+// The user's choices that outlast a run, kept in the desktop's configuration folder for the
+// program (on Linux ~/.config/brindlecast/matchmaker.conf), in QSettings' INI format. The file is
+// the user's and may be anything: only a regular file of at most MaxFileSize bytes is read, so
+// that a FIFO cannot hang the start or a huge file bloat it. One that cannot be used gives the
+// defaults and is never written, so that what it holds is not lost; one that cannot be written
+// keeps a choice for this run only. Either is named in one warning line with the reason, and
+// nothing else changes.
 class Settings
 {
 public:
+    static constexpr qint64 MaxFileSize = 64 * 1024;
+
     // Reads the file.
     Settings();
     ~Settings();
@@ -34,5 +38,5 @@ public:
 
 private:
     std::unique_ptr<QSettings> settings;
-    bool readable = false;
+    bool writeWarned = false;
 };

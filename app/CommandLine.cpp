@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include "FileName.h"
+#include "PlainText.h"
+
 #include <QCommandLineParser>
 #include <QDir>
+
+#include <filesystem>
+#include <system_error>
 
 CommandLine::CommandLine(const QStringList &arguments, const QString &startDirectory)
 {
@@ -49,14 +55,17 @@ QStringList CommandLine::argumentsOf(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << FileName::fromNative(QByteArray(argv[i]));
     return arguments;
 }
 
 QString CommandLine::startDirectory()
 {
-    const QString launcherDirectory = qEnvironmentVariable("MATCHMAKER_START_DIR");
-    return launcherDirectory.isEmpty() ? QDir::currentPath() : launcherDirectory;
+    const QByteArray launcherDirectory = qgetenv("MATCHMAKER_START_DIR");
+    if (!launcherDirectory.isEmpty())
+        return FileName::fromNative(launcherDirectory);
+    std::error_code error;
+    return FileName::fromNative(std::filesystem::current_path(error).native());
 }
 
 QString CommandLine::output() const
@@ -67,7 +76,9 @@ QString CommandLine::output() const
     case Action::ShowVersion:
         return QStringLiteral("matchmaker " MATCHMAKER_VERSION "\n");
     case Action::UsageError:
-        return QStringLiteral("matchmaker: ") + problem + '\n' + helpText();
+        // The problem quotes what was typed, which may hold anything a file name can.
+        return QStringLiteral("matchmaker: ") + PlainText::forTerminal(FileName::shown(problem)) + '\n'
+            + helpText();
     default:
         return {};
     }

@@ -22,6 +22,7 @@ public:
     // from startDirectory.
     CommandLine(const QStringList &arguments, const QString &startDirectory);
 
+    // As FileName gives them, so that a file name that is not UTF-8 still names its file.
     static QStringList argumentsOf(int argc, char **argv);
     // Where the command was started: MATCHMAKER_START_DIR, which the installed launcher sets
     // before it changes to the data folder, or else the working directory.

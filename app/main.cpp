@@ -3,18 +3,20 @@
 #include "Application.h"
 #include "CheckCommand.h"
 #include "CommandLine.h"
+#include "FileName.h"
+#include "PlainText.h"
 #include "QuizEditor.h"
 #include "SessionBus.h"
 #include "StartupProbe.h"
 #include "Translations.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <fontconfig/fontconfig.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 #include <thread>
 
 namespace {
@@ -25,7 +27,7 @@ int takeQuiz(const CommandLine &command)
     Main window;
     const bool started = command.paths().isEmpty()
         ? window.Form_Initialize()
-        : window.Form_Initialize(QFile::encodeName(command.paths().front()).toStdString());
+        : window.Form_Initialize(FileName::toNativePath(command.paths().front()));
     if (!started)
         return 1;
     StartupProbe::watch(&window);
@@ -33,25 +35,51 @@ int takeQuiz(const CommandLine &command)
     return QApplication::exec();
 }
 
+// Only a name that certainly does not exist starts a new quiz: a file that cannot even be looked
+// at (a folder without permission) is opened, so that the user is told why it cannot be.
+bool certainlyAbsent(const QString &path)
+{
+    std::error_code error;
+    return std::filesystem::symlink_status(FileName::toNativePath(path), error).type()
+        == std::filesystem::file_type::not_found;
+}
+
 // The main window appears only when the quiz is tried.
 int edit(const CommandLine &command)
 {
     QuizEditor editor;
     std::unique_ptr<Main> window;
-    QObject::connect(&editor, &QuizEditor::tryQuizRequested, [&window](const QuizText &lines) {
+    QObject::connect(&editor, &QuizEditor::tryQuizRequested, [&window, &editor](const QuizText &lines) {
         if (!window)
             window = std::make_unique<Main>();
-        window->tryQuiz(lines);
+        window->tryQuiz(lines, &editor);
     });
     if (!command.paths().isEmpty()) {
         const QString &path = command.paths().front();
-        if (!QFileInfo::exists(path))
+        if (certainlyAbsent(path)) {
+            std::fputs(
+                qPrintable(CommandLine::tr("matchmaker: %1 does not exist yet; the editor starts a new "
+                                           "quiz, which Save writes there.\n")
+                               .arg(PlainText::forTerminal(FileName::shown(command.files().front())))),
+                stderr);
             editor.startNew(path);
-        else if (!editor.openFile(path))
+        } else if (!editor.openFile(path)) {
             return 1;
+        }
     }
+    StartupProbe::watch(&editor);
     editor.show();
     return QApplication::exec();
+}
+
+// Help, the version or a usage error; output that cannot be written (a full disk) is an error too.
+int print(const QString &text, std::FILE *out, int status)
+{
+    errno = 0;
+    std::fputs(text.toLocal8Bit().constData(), out);
+    if (std::fflush(out) != 0 || std::ferror(out))
+        return CheckCommand::reportUnwritable(CommandLine::tr("the output"));
+    return status;
 }
 
 // Help, the version, a usage error and the checker: text only, so no display is needed. The
@@ -65,11 +93,9 @@ int runWithoutDisplay(int argc, char *argv[])
     case CommandLine::Action::Check:
         return CheckCommand::run(command.files(), command.paths(), stdout);
     case CommandLine::Action::UsageError:
-        std::fputs(command.output().toLocal8Bit().constData(), stderr);
-        return command.exitStatus();
+        return print(command.output(), stderr, command.exitStatus());
     default:
-        std::fputs(command.output().toLocal8Bit().constData(), stdout);
-        return command.exitStatus();
+        return print(command.output(), stdout, command.exitStatus());
     }
 }
 

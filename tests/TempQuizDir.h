@@ -1,16 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 // A scratch folder for quiz files made by a test.
 class TempQuizDir
 {
 public:
+    TempQuizDir() = default;
+    // Also files whose names are not UTF-8, which QTemporaryDir cannot remove.
+    ~TempQuizDir()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(QFile::encodeName(dir.path()).toStdString(), error);
+    }
+    TempQuizDir(const TempQuizDir &) = delete;
+    TempQuizDir &operator=(const TempQuizDir &) = delete;
+
     // Lines "Q1", "Q1 A", ..., "Q20 D", then the four names, each followed by eol.
     static std::string quizBody(const std::string &eol = "\r\n",
                                 const std::string &names = "Kest,Dorv,Oro,Bexal", int lineCount = 104)
@@ -40,9 +53,10 @@ public:
         return path;
     }
 
+    // name is bytes, as the file system has them: it need not be UTF-8.
     std::string filePath(const std::string &name) const
     {
-        return dir.filePath(QString::fromStdString(name)).toStdString();
+        return QFile::encodeName(dir.path()).toStdString() + '/' + name;
     }
 
 private:

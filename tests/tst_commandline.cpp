@@ -62,6 +62,13 @@ void TestCommandLine::parse_data()
     QTest::newRow("edit two") << QStringList { "--edit", "a", "b" } << Action::UsageError
                               << QStringList { "/start/a", "/start/b" }
                               << "matchmaker: Only one quiz file can be opened at a time.\n" + usage;
+    // What was typed is quoted with its control characters escaped, as findings are.
+    QTest::newRow("terminal escapes in an option")
+        << QStringList { "--check", "--\x1b]0;pwned\x07\x1b[2Jx.qzt" } << Action::UsageError << QStringList()
+        << "matchmaker: Unknown option '\\x1b]0;pwned\\x07\\x1b[2Jx.qzt'.\n" + usage;
+    QTest::newRow("line break in an option")
+        << QStringList { "--a\nfake line" } << Action::UsageError << QStringList()
+        << "matchmaker: Unknown option 'a\\x0afake line'.\n" + usage;
 }
 
 void TestCommandLine::parse()
@@ -79,8 +86,11 @@ void TestCommandLine::parse()
     QCOMPARE(command.exitStatus(), action == Action::UsageError ? 2 : 0);
 }
 
-// The program run from a scratch folder holding good.qzt, warn.qzt and short.qzt. Everything but
-// a quiz to take runs without a display: the platform plugin named does not exist.
+// The program run by the shell from a scratch folder holding good.qzt, warn.qzt, short.qzt, and
+// caf\xE9.qzt and caf\xE9-short.qzt, whose Latin-1 names are not UTF-8. Arguments are words of
+// the shell: $(printf ...) gives bytes that are not UTF-8, and >FILE sends standard output there.
+// Everything but a quiz to take runs without a display: the platform plugin named does not exist.
+// A window, once painted, ends the program and prints "shown".
 void TestCommandLine::program_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -89,11 +99,14 @@ void TestCommandLine::program_data()
     QTest::addColumn<QString>("standardErrorHolds");
     QTest::addColumn<int>("exitCode");
 
+    const QString latin1 = "\"$(printf 'caf\\351.qzt')\"";
+    const QString latin1Short = "\"$(printf 'caf\\351-short.qzt')\"";
+    const QString duplicateKest
+        = ":103: warning: lines 101 and 103 hold the same name \"Kest\", so answers A and C "
+          "vote for one cast member\n";
     QTest::newRow("clean") << QStringList { "--check", "good.qzt" } << false << ""
                            << "" << 0;
-    QTest::newRow("warnings") << QStringList { "--check", "warn.qzt" } << false
-                              << "warn.qzt:103: warning: lines 101 and 103 hold the same name \"Kest\", so "
-                                 "answers A and C vote for one cast member\n"
+    QTest::newRow("warnings") << QStringList { "--check", "warn.qzt" } << false << "warn.qzt" + duplicateKest
                               << "" << 0;
     QTest::newRow("refused")
         << QStringList { "--check", "short.qzt" } << false
@@ -105,15 +118,38 @@ void TestCommandLine::program_data()
                              << "absent.qzt: error: the file does not exist.\n"
                              << "" << 1;
     QTest::newRow("two files") << QStringList { "--check", "good.qzt", "warn.qzt", "good.qzt" } << false
-                               << "warn.qzt:103: warning: lines 101 and 103 hold the same name \"Kest\", so "
-                                  "answers A and C vote for one cast member\n"
-                               << "" << 0;
+                               << "warn.qzt" + duplicateKest << "" << 0;
     QTest::newRow("version") << QStringList { "--version" } << false << "matchmaker " MATCHMAKER_VERSION "\n"
                              << "" << 0;
     QTest::newRow("unknown option") << QStringList { "--bogus" } << false << ""
                                     << "matchmaker: Unknown option 'bogus'.\nUsage:" << 2;
     QTest::newRow("quiz that does not load") << QStringList { "short.qzt" } << true << ""
                                              << "/short.qzt\": it has only 103 lines" << 1;
+    QTest::newRow("read error checked") << QStringList { "--check", "/proc/self/mem" } << false
+                                        << "/proc/self/mem: error: the file cannot be read (Input/output "
+                                           "error).\n"
+                                        << "" << 1;
+    QTest::newRow("read error taken") << QStringList { "/proc/self/mem" } << true << ""
+                                      << "cannot be read (Input/output error)" << 1;
+    QTest::newRow("latin-1 name checked")
+        << QStringList { "--check", latin1 } << false << "caf\\xe9.qzt" + duplicateKest << "" << 0;
+    QTest::newRow("latin-1 name taken") << QStringList { latin1 } << true << "shown"
+                                        << "" << 0;
+    QTest::newRow("latin-1 name edited") << QStringList { "--edit", latin1Short } << true << ""
+                                         << "caf\\xe9-short.qzt\": it has only 103 lines" << 1;
+    QTest::newRow("new latin-1 name edited")
+        << QStringList { "--edit", "\"$(printf 'new\\351.qzt')\"" } << true << "shown"
+        << "matchmaker: new\\xe9.qzt does not exist yet; the editor starts a new quiz" << 0;
+    QTest::newRow("direction controls in a name")
+        << QStringList { "--check", "'\u202Eevil.qzt'" } << false
+        << "\u2068\u202Eevil.qzt\u2069: error: the file does not exist.\n"
+        << "" << 1;
+    QTest::newRow("findings to a full disk")
+        << QStringList { "--check", "warn.qzt", ">/dev/full" } << false << ""
+        << "matchmaker: cannot write the findings: No space left on device" << 2;
+    QTest::newRow("version to a full disk")
+        << QStringList { "--version", ">/dev/full" } << false << ""
+        << "matchmaker: cannot write the output: No space left on device" << 2;
 }
 
 void TestCommandLine::program()
@@ -124,22 +160,29 @@ void TestCommandLine::program()
     QFETCH(QString, standardErrorHolds);
     QFETCH(int, exitCode);
     TempQuizDir dir;
+    const std::string warn = TempQuizDir::quizBody("\n", "Kest,Dorv,Kest,Bexal");
+    const std::string tooShort = TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro", 103);
     dir.write("good.qzt", TempQuizDir::quizBody());
-    dir.write("warn.qzt", TempQuizDir::quizBody("\n", "Kest,Dorv,Kest,Bexal"));
-    dir.write("short.qzt", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro", 103));
+    dir.write("warn.qzt", warn);
+    dir.write("short.qzt", tooShort);
+    dir.write("caf\xE9.qzt", warn);
+    dir.write("caf\xE9-short.qzt", tooShort);
     QProcess program;
     program.setWorkingDirectory(QString::fromStdString(dir.filePath("")));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", display ? "offscreen" : "no-such-platform");
     environment.insert("MATCHMAKER_NONINTERACTIVE", "1");
+    environment.insert("MATCHMAKER_STARTUP_PROBE", "1");
     environment.remove("MATCHMAKER_START_DIR");
     program.setProcessEnvironment(environment);
 
-    program.start(MATCHMAKER_BINARY, arguments);
+    program.start("/bin/sh", { "-c", "exec '" MATCHMAKER_BINARY "' " + arguments.join(' ') });
 
     QVERIFY(program.waitForFinished(30000));
     const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-    QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()), standardOutput);
+    QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+    output.replace(QRegularExpression("^shown \\d+\n$"), "shown");
+    QCOMPARE(output, standardOutput);
     QVERIFY2(errors.contains(standardErrorHolds), qPrintable(errors));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), exitCode);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "QuizTexts.h"
 
+#include "FileName.h"
 #include "Message.h"
 #include "QuizFileError.h"
 #include "TextDecoder.h"
@@ -54,6 +55,7 @@ QString QuizTexts::lines(const std::vector<Message> &messages)
 
 QString QuizTexts::describe(const QuizFileError &error)
 {
-    return fillPlaces(translatedTemplate(QuizFileError::Heading),
-                      { TextDecoder::decode(error.path().string()), translated(error.problem()) });
+    return fillPlaces(
+        translatedTemplate(QuizFileError::Heading),
+        { FileName::shown(FileName::fromNative(error.path().native())), translated(error.problem()) });
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "FatalError.h"
 #include "Main.h"
 #include "MessageBox.h"
 #include "QuizEditor.h"
 #include "QuizFile.h"
 #include "SaveFile.h"
+#include "ScratchMount.h"
 #include "ScratchSettings.h"
 #include "SoundPlayer.h"
 #include "TempQuizDir.h"
@@ -33,11 +35,16 @@ private slots:
     void editAndSaveReadsBack();
     void pastedLineBreaksBecomeSpaces();
     void saveRefusedWhileAnErrorStands();
-    void failedSaveKeepsFileAndChanges();
+    void failedSaveLosesNothing_data();
+    void failedSaveLosesNothing();
+    void saveOverTheEditorsLimitRefused();
+    void fatalErrorAsksAboutUnsavedWork_data();
+    void fatalErrorAsksAboutUnsavedWork();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void windows1252AsksBeforeUtf8();
     void tryItShowsTheEditedQuestionOne();
+    void ctrlEBringsBackTheTriedEditor();
 
 private:
     QLineEdit *field(const QString &accessibleName) const;
@@ -171,17 +178,20 @@ void TestEditor::editAndSaveReadsBack()
     QCOMPARE(editor->windowHandle()->title(), "quiz.qzt - Quiz Editor");
 }
 
+// Only CR and LF end a line of a quiz file: Unicode's separators are text the line keeps.
 void TestEditor::pastedLineBreaksBecomeSpaces()
 {
-    QApplication::clipboard()->setText("one\r\ntwo\nthree\u2029four");
+    QApplication::clipboard()->setText("one\r\ntwo\nthree\u2029four\u2028\u0085");
     QLineEdit *target = field("Question 2, answer C");
     target->setFocus();
     target->selectAll();
 
     QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_Home);
+    QTest::keyClick(target, Qt::Key_X);
 
-    QCOMPARE(target->text(), "one two three four");
-    QCOMPARE(editor->document().lines()[8], "one two three four");
+    QCOMPARE(target->text(), "xone two three\u2029four\u2028\u0085");
+    QCOMPARE(editor->document().lines()[8], "xone two three\u2029four\u2028\u0085");
 }
 
 void TestEditor::saveRefusedWhileAnErrorStands()
@@ -203,18 +213,115 @@ void TestEditor::saveRefusedWhileAnErrorStands()
     MessageBox::resetSeam();
 }
 
-void TestEditor::failedSaveKeepsFileAndChanges()
+void TestEditor::failedSaveLosesNothing_data()
 {
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("write fails") << "seam"
+                                 << "No space left on device";
+    QTest::newRow("full disk") << "full"
+                               << "No space left on device";
+    QTest::newRow("read-only folder") << "read-only"
+                                      << "";
+    QTest::newRow("folder gone") << "gone"
+                                 << "No such file or directory";
+}
+
+// A save that fails leaves the file byte for byte as it was, and no temporary file beside it; the
+// quiz stays unsaved and the box names the file and the system's reason. A full disk and a
+// read-only folder are real where the test may mount a small file system of its own (as root).
+void TestEditor::failedSaveLosesNothing()
+{
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const ScratchMount disk(folder.path(), cause == "full" || cause == "read-only");
+    if (cause == "full" && !disk.mounted())
+        QSKIP("No file system of its own can be mounted here");
+    path = QFile::encodeName(folder.filePath("quiz.qzt")).toStdString();
+    const QByteArray original = QByteArray::fromStdString(TempQuizDir::quizBody());
+    std::ofstream(path, std::ios::binary) << original.toStdString();
+    QVERIFY(editor->openFile(QString::fromStdString(path)));
+    if (cause == "seam")
+        SaveFile::setNextFailure(reason);
+    if (cause == "full")
+        disk.fill();
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    if (cause == "read-only"
+        && !(disk.mounted() ? disk.makeReadOnly() : QFile::setPermissions(folder.path(), readOnly)))
+        QSKIP("The folder cannot be made read-only");
+    if (cause == "read-only")
+        reason = disk.mounted() ? "Read-only file system" : "Permission denied";
+    if (cause == "gone")
+        QVERIFY(folder.remove());
     replaceText("Question 1", "Lost?");
-    SaveFile::setNextFailure("No space left on device");
     MessageBox::setNextAnswer(Answer::Ok);
 
     press(Qt::CTRL | Qt::Key_S);
 
     QCOMPARE(MessageBox::lastText(),
-             "Cannot save the quiz file \"" + QString::fromStdString(path) + "\": No space left on device");
-    QCOMPARE(fileBytes(), QByteArray::fromStdString(TempQuizDir::quizBody()));
+             "Cannot save the quiz file \"" + QString::fromStdString(path) + "\": " + reason);
     QVERIFY(editor->isWindowModified());
+    if (cause == "gone") {
+        QVERIFY(!QFileInfo::exists(folder.path()));
+    } else {
+        QCOMPARE(fileBytes(), original);
+        QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        files.removeOne("filler");
+        QCOMPARE(files, QStringList { "quiz.qzt" });
+    }
+    QFile::setPermissions(folder.path(), readOnly | QFileDevice::WriteOwner);
+    MessageBox::resetSeam();
+}
+
+// A quiz whose lines after the 104th fill the editor's limit cannot grow past it: the editor
+// would refuse to open what it wrote.
+void TestEditor::saveOverTheEditorsLimitRefused()
+{
+    QFile file(QString::fromStdString(path));
+    QVERIFY(file.resize(static_cast<qint64>(QuizDocument::MaxFileSize))); // sparse: nothing written
+    QVERIFY(editor->openFile(file.fileName()));
+    replaceText("Question 1", "Longer");
+    MessageBox::setNextAnswer(Answer::Ok);
+
+    press(Qt::CTRL | Qt::Key_S);
+
+    QVERIFY(
+        MessageBox::lastText().endsWith("it would be larger than 64 MiB, too large for the quiz editor."));
+    QCOMPARE(file.size(), static_cast<qint64>(QuizDocument::MaxFileSize));
+    QVERIFY(editor->isWindowModified());
+    MessageBox::resetSeam();
+}
+
+void TestEditor::fatalErrorAsksAboutUnsavedWork_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::newRow("save") << Answer::Save << true << QByteArray("Kept");
+    QTest::newRow("discard") << Answer::Discard << true << QByteArray("Q1");
+    QTest::newRow("cancel keeps the program") << Answer::Cancel << false << QByteArray("Q1");
+}
+
+// A fatal error never ends the program while the editor holds unsaved text without asking first.
+void TestEditor::fatalErrorAsksAboutUnsavedWork()
+{
+    QFETCH(Answer, answer);
+    QFETCH(bool, ends);
+    QFETCH(QByteArray, firstLine);
+    int status = 0;
+    FatalError::setExitHandler([&](int code) { status = code; });
+    replaceText("Question 1", "Kept");
+    MessageBox::setNextAnswer(Answer::Ok);
+    MessageBox::setNextAnswer(answer);
+
+    FatalError::show("Brindlecast Match Maker", "Something went wrong.");
+
+    QCOMPARE(MessageBox::shownCount(), 2);
+    QCOMPARE(MessageBox::lastText(), "The quiz has changes that are not saved. Save them first?");
+    QCOMPARE(status, ends ? 1 : 0);
+    QCOMPARE(QByteArray::fromStdString(LoadQuizLines(path)[0]), firstLine);
+    FatalError::setExitHandler({});
     MessageBox::resetSeam();
 }
 
@@ -305,6 +412,24 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
     QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(qobject_cast<QuizEditor *>(QApplication::activeWindow()), opened);
     MessageBox::resetSeam();
+}
+
+// The editor a quiz was tried from is the one Ctrl+E brings back, not a second one.
+void TestEditor::ctrlEBringsBackTheTriedEditor()
+{
+    ScratchSettings settings;
+    Main window;
+    replaceText("Question 1", "Tried?");
+
+    window.tryQuiz(editor->document().lines(), editor.get());
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::ControlModifier);
+
+    QCOMPARE(QApplication::activeWindow(), editor.get());
+    const auto editors = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(editors.begin(), editors.end(),
+                           [](QWidget *widget) { return qobject_cast<QuizEditor *>(widget); }),
+             1);
 }
 
 QTEST_MAIN(TestEditor)

@@ -281,6 +281,7 @@ void TestMain::newTest_data()
     QTest::newRow("short file") << "short.QZT" << false;
     QTest::newRow("name holding place markers") << "%2 %1.QZT" << false;
     QTest::newRow("missing file") << "gone.QZT" << false;
+    QTest::newRow("read error") << "/proc/self/mem" << false;
 }
 
 void TestMain::newTest()
@@ -291,9 +292,9 @@ void TestMain::newTest()
     dir.write("copy.qzt", TempQuizDir::quizBody());
     dir.write("short.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
     dir.write("%2 %1.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
-    const QString path = choice.isEmpty() ? QString()
-        : choice == "episode2.QZT"        ? QDir::current().absoluteFilePath(choice)
-                                          : QString::fromStdString(dir.filePath(choice.toStdString()));
+    const QString path = choice.isEmpty() || choice.startsWith('/') ? choice
+        : choice == "episode2.QZT"                                  ? QDir::current().absoluteFilePath(choice)
+                                   : QString::fromStdString(dir.filePath(choice.toStdString()));
     clickAnswers(6, "Command3");
     const QStringList shown = boxes();
     OpenDialog::setNextFileName(path);
@@ -306,7 +307,10 @@ void TestMain::newTest()
     QCOMPARE(MessageBox::shownCount(), failed ? 1 : 0);
     if (failed) {
         QVERIFY2(MessageBox::lastText().contains(path), qPrintable(MessageBox::lastText()));
-        QVERIFY(MessageBox::lastText().contains(choice == "gone.QZT" ? "does not exist" : "only 60 lines"));
+        QVERIFY(MessageBox::lastText().contains(choice == "gone.QZT" ? "does not exist"
+                                                    : choice == "/proc/self/mem"
+                                                    ? "cannot be read (Input/output error)"
+                                                    : "only 60 lines"));
     }
     QCOMPARE(window->openDialog().nameFilters(), QStringList { "Qzt Files  (*.QZT)" });
     if (loads) {
@@ -364,41 +368,46 @@ void TestMain::openDialogMatchesQztInAnyCase()
 
 void TestMain::drop_data()
 {
-    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QByteArrayList>("files"); // names as bytes
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("actions");
     QTest::addColumn<QString>("outcome");
 
     const int copy = Qt::CopyAction;
     const int copyOrMove = Qt::CopyAction | Qt::MoveAction;
-    QTest::newRow("good file") << QStringList { "copy.qzt" } << "" << copyOrMove << "opens";
-    QTest::newRow("any name") << QStringList { "quiz.txt" } << "" << copy << "opens";
-    QTest::newRow("short file") << QStringList { "short.QZT" } << "" << copy << "reports";
-    QTest::newRow("text") << QStringList {} << "Q1" << copy << "refused";
-    QTest::newRow("two files") << QStringList { "copy.qzt", "quiz.txt" } << "" << copy << "refused";
-    QTest::newRow("remote file") << QStringList { "https://www.brindlecast.example/a.qzt" } << "" << copy
+    QTest::newRow("good file") << QByteArrayList { "copy.qzt" } << "" << copyOrMove << "opens";
+    QTest::newRow("any name") << QByteArrayList { "quiz.txt" } << "" << copy << "opens";
+    QTest::newRow("name not utf-8") << QByteArrayList { "caf\xE9.qzt" } << "" << copy << "opens";
+    QTest::newRow("short file") << QByteArrayList { "short.QZT" } << "" << copy << "reports";
+    QTest::newRow("text") << QByteArrayList {} << "Q1" << copy << "refused";
+    QTest::newRow("two files") << QByteArrayList { "copy.qzt", "quiz.txt" } << "" << copy << "refused";
+    QTest::newRow("remote file") << QByteArrayList { "https://www.brindlecast.example/a.qzt" } << "" << copy
                                  << "refused";
-    QTest::newRow("folder") << QStringList { "." } << "" << copy << "refused";
-    QTest::newRow("move only") << QStringList { "copy.qzt" } << "" << int(Qt::MoveAction) << "refused";
+    QTest::newRow("folder") << QByteArrayList { "." } << "" << copy << "refused";
+    QTest::newRow("move only") << QByteArrayList { "copy.qzt" } << "" << int(Qt::MoveAction) << "refused";
 }
 
 // Real drag and drop events, sent to the window as the window system delivers them, over the
 // question box as a user would aim. Shift is held, so a drag that offers a move proposes one.
 void TestMain::drop()
 {
-    QFETCH(QStringList, files);
+    QFETCH(QByteArrayList, files);
     QFETCH(QString, text);
     QFETCH(int, actions);
     QFETCH(QString, outcome);
     TempQuizDir dir;
     dir.write("copy.qzt", TempQuizDir::quizBody());
+    dir.write("caf\xE9.qzt", TempQuizDir::quizBody());
     dir.write("quiz.txt", TempQuizDir::quizBody("\n"));
     dir.write("short.QZT", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Bexal", 60));
     QList<QUrl> urls;
-    for (const QString &file : files)
+    // As a file manager sends them: the name's bytes, percent-encoded.
+    for (const QByteArray &file : files)
         urls << (file.startsWith("https:")
                      ? QUrl(file)
-                     : QUrl::fromLocalFile(QString::fromStdString(dir.filePath(file.toStdString()))));
+                     : QUrl::fromEncoded("file://"
+                                         + QByteArray::fromStdString(dir.filePath(file.toStdString()))
+                                               .toPercentEncoding("/")));
     QMimeData data;
     if (!urls.isEmpty())
         data.setUrls(urls);
@@ -447,26 +456,37 @@ void TestMain::drop()
 
 void TestMain::answerKeys_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("A") << int(Qt::Key_A) << 0;
-    QTest::newRow("B") << int(Qt::Key_B) << 1;
-    QTest::newRow("C") << int(Qt::Key_C) << 2;
-    QTest::newRow("D") << int(Qt::Key_D) << 3;
+    QTest::addColumn<QString>("keys");    // "<" is Backspace; no time passes between keys
+    QTest::addColumn<QString>("details"); // the votes: at the results, or so far
+
+    QTest::newRow("A") << "A"
+                       << "Kest: 1\nDorv: 0\nOro: 0\nBexal: 0";
+    QTest::newRow("every key in turn") << "DCBA"
+                                       << "Kest: 1\nDorv: 1\nOro: 1\nBexal: 1";
+    QTest::newRow("the same key twice") << "BB"
+                                        << "Kest: 0\nDorv: 2\nOro: 0\nBexal: 0";
+    QTest::newRow("Backspace right after a key") << "CA<"
+                                                 << "Kest: 0\nDorv: 0\nOro: 1\nBexal: 0";
+    QTest::newRow("to the results") << "BBBBA<" + QString(16, 'C') << "Kest: 0\nDorv: 4\nOro: 16\nBexal: 0";
 }
 
+// A key answers the moment it is pressed, in the order the keys come, however quickly.
 void TestMain::answerKeys()
 {
-    QFETCH(int, key);
-    QFETCH(int, answer);
+    QFETCH(QString, keys);
+    QFETCH(QString, details);
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
 
-    QTest::keyClick(window->windowHandle(), Qt::Key(key));
+    for (const QChar key : keys)
+        QTest::keyClick(window->windowHandle(), key == '<' ? Qt::Key_Backspace : Qt::Key(key.unicode()));
 
-    // A shortcut presses the button visibly, so the click lands a moment later.
-    Tallies expected {};
-    expected[answer] = 1;
-    QTRY_COMPARE(window->quiz().Tallies(), expected);
-    QCOMPARE(window->quiz().QuestionStart(), 10);
+    const auto &votes = window->quiz().Tallies();
+    const QString sofar = QStringLiteral("Kest: %1\nDorv: %2\nOro: %3\nBexal: %4")
+                              .arg(votes[0])
+                              .arg(votes[1])
+                              .arg(votes[2])
+                              .arg(votes[3]);
+    QCOMPARE(MessageBox::shownCount() == 1 ? MessageBox::lastDetails() : sofar, details);
 }
 
 void TestMain::typingIntoABoxChangesNothing()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "FileName.h"
 #include "MessageBox.h"
 #include "OpenDialog.h"
 #include "PlainText.h"
@@ -15,6 +16,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 class TestToolkit : public QObject
 {
@@ -38,6 +41,8 @@ private slots:
     void soundSwitchedOffLoadsNothing();
     void settingsFile_data();
     void settingsFile();
+    void fileNamesKeepTheirBytes_data();
+    void fileNamesKeepTheirBytes();
 };
 
 namespace {
@@ -301,18 +306,30 @@ void TestToolkit::settingsFile_data()
     QTest::addColumn<QString>("kind"); // what is where the file should be
     QTest::addColumn<bool>("read");    // with true as the default
     QTest::addColumn<bool>("stored");
-    QTest::addColumn<QStringList>("warnings");
+    QTest::addColumn<QStringList>("warnings"); // one a run of two
 
+    const QString notUsed = "the defaults are used and the file is left as it is";
     QTest::newRow("a stored choice") << "file" << false << true << QStringList();
-    QTest::newRow("a folder") << "folder" << true << false << QStringList { "read", "read" };
-    QTest::newRow("unreadable") << "unreadable" << true << false << QStringList { "read", "read" };
+    QTest::newRow("a folder") << "folder" << true << false
+                              << QStringList { "is not a regular file; " + notUsed, "is not a regular file" };
+    QTest::newRow("a FIFO") << "fifo" << true << false
+                            << QStringList { "is not a regular file", "is not a regular file" };
+    QTest::newRow("10 MB") << "huge" << true << false
+                           << QStringList { "is larger than 64 KiB; " + notUsed, "is larger than 64 KiB" };
+    QTest::newRow("garbage") << "garbage" << true << false
+                             << QStringList { "does not hold settings; " + notUsed,
+                                              "does not hold settings" };
+    QTest::newRow("unreadable") << "unreadable" << true << false
+                                << QStringList { "cannot be read", "cannot be read" };
     // Nobody, not even root, may make a file in /proc. The second run, being in the same process,
-    // finds the unsaved value still pending in QSettings and fails to save it on reading.
-    QTest::newRow("a folder nobody may write") << "/proc" << true << false << QStringList { "write", "read" };
+    // finds the unsaved value still pending in QSettings.
+    QTest::newRow("a folder nobody may write")
+        << "/proc" << true << false
+        << QStringList { "cannot be written; the choices of this run are not kept", "cannot be used" };
 }
 
-// A choice stored by one run is read by the next; a file that cannot be used gives the defaults
-// and loses nothing it holds.
+// A choice stored by one run is read by the next; a file that cannot be used gives the defaults,
+// loses nothing it holds and cannot hang or bloat the start.
 void TestToolkit::settingsFile()
 {
     QFETCH(QString, kind);
@@ -322,10 +339,15 @@ void TestToolkit::settingsFile()
     QTemporaryDir dir;
     Settings::setFolderForTesting(kind == "/proc" ? kind : dir.path());
     QFile file(Settings::fileName());
-    const QByteArray content
-        = kind == "maybe" ? "[General]\nsound=maybe\n" : "[General]\nsound=false\nother=1\n";
+    QByteArray content = "[General]\nsound=false\nother=1\n";
+    if (kind == "huge")
+        content += QByteArray(10 * 1024 * 1024, 'x');
+    if (kind == "garbage")
+        content = "\x01\x02[[[\nsound\n=zz\n[General]\nsound=false\n";
     if (kind == "folder")
         QVERIFY(QDir().mkpath(file.fileName()));
+    else if (kind == "fifo")
+        QCOMPARE(mkfifo(QFile::encodeName(file.fileName()).constData(), 0600), 0);
     else if (kind != "/proc")
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     file.close();
@@ -333,7 +355,7 @@ void TestToolkit::settingsFile()
         && (!file.setPermissions(QFileDevice::WriteOwner) || QFileInfo(file).isReadable()))
         QSKIP("Every file is readable to this user");
     for (const QString &warning : warnings)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Cannot " + warning + " the settings file"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The settings file \".*\" " + warning));
 
     Settings settings;
     QCOMPARE(settings.readBool("sound", true), read);
@@ -343,10 +365,37 @@ void TestToolkit::settingsFile()
 
     QCOMPARE(nextRun.readBool("moveBanner", true), !stored);
     QCOMPARE(nextRun.readBool("sound", true), read);
-    if (kind == "unreadable") {
+    if (kind == "fifo")
+        QVERIFY(QFileInfo(file).isSymLink() || !QFileInfo(file).isFile());
+    if (kind == "unreadable" || kind == "huge" || kind == "garbage") {
         QVERIFY(file.setPermissions(QFileDevice::ReadOwner) && file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
     }
+}
+
+void TestToolkit::fileNamesKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("ascii") << QByteArray("quiz.qzt") << "quiz.qzt";
+    QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9.qzt") << QString::fromUtf8("café.qzt");
+    QTest::newRow("latin-1") << QByteArray("caf\xE9.qzt") << "caf\\xe9.qzt";
+    QTest::newRow("cut sequence") << QByteArray("\xE2\x82.qzt") << "\\xe2\\x82.qzt";
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xB3\xA9") << "\\xed\\xb3\\xa9";
+    QTest::newRow("beyond unicode") << QByteArray("\xF4\x90\x80\x80") << "\\xf4\\x90\\x80\\x80";
+    // U+10080 ends in the surrogate U+DC80, which must not be taken for an escaped byte.
+    QTest::newRow("pair beside a byte")
+        << QByteArray("\xF0\x90\x82\x80\x80") << QString::fromUtf8("\xF0\x90\x82\x80") + "\\x80";
+}
+
+// A name that is not UTF-8 comes back byte for byte, and is shown with those bytes escaped.
+void TestToolkit::fileNamesKeepTheirBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QString name = FileName::fromNative(bytes);
+    QCOMPARE(FileName::toNative(name), bytes);
+    QCOMPARE(FileName::shown(name), shown);
 }
 
 QTEST_MAIN(TestToolkit)

@@ -48,6 +48,17 @@
     </message>
 </context>
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>the findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>matchmaker: cannot write %1: %2</source>
+        <translation>matchmaker: Schreiben nicht möglich (%1): %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--check and --edit cannot be used together.</source>
@@ -95,6 +106,16 @@ Brindlecast-Partnertest: Zu welcher Figur passt du am besten?
 
 Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
 </translation>
+    </message>
+    <message>
+        <source>matchmaker: %1 does not exist yet; the editor starts a new quiz, which Save writes there.
+</source>
+        <translation>matchmaker: %1 gibt es noch nicht; der Editor beginnt ein neues Quiz, das Speichern dort anlegt.
+</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>Ausgabe</translation>
     </message>
 </context>
 <context>
@@ -582,6 +603,14 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>%1[*] - Quiz Editor</source>
         <translation>%1[*] – Quiz-Editor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist yet: this is a new quiz, which Save writes there.</source>
+        <translation>„%1“ gibt es noch nicht: Dies ist ein neues Quiz, das Speichern dort anlegt.</translation>
+    </message>
+    <message>
+        <source>it would be larger than %1 MiB, too large for the quiz editor.</source>
+        <translation>sie wäre größer als %1 MiB, zu groß für den Quiz-Editor.</translation>
     </message>
 </context>
 <context>

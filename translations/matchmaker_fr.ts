@@ -48,6 +48,17 @@
     </message>
 </context>
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>the findings</source>
+        <translation>les constats</translation>
+    </message>
+    <message>
+        <source>matchmaker: cannot write %1: %2</source>
+        <translation>matchmaker : impossible d’écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--check and --edit cannot be used together.</source>
@@ -95,6 +106,16 @@ Brindlecast – Test d’affinités : avec quel personnage êtes-vous le plus co
 
 Une commande erronée se termine avec le code 2.
 </translation>
+    </message>
+    <message>
+        <source>matchmaker: %1 does not exist yet; the editor starts a new quiz, which Save writes there.
+</source>
+        <translation>matchmaker : %1 n’existe pas encore ; l’éditeur commence un nouveau quiz, qu’Enregistrer y écrira.
+</translation>
+    </message>
+    <message>
+        <source>the output</source>
+        <translation>la sortie</translation>
     </message>
 </context>
 <context>
@@ -582,6 +603,14 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>%1[*] - Quiz Editor</source>
         <translation>%1[*] – Éditeur de quiz</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not exist yet: this is a new quiz, which Save writes there.</source>
+        <translation>« %1 » n’existe pas encore : c’est un nouveau quiz, qu’Enregistrer y écrira.</translation>
+    </message>
+    <message>
+        <source>it would be larger than %1 MiB, too large for the quiz editor.</source>
+        <translation>il dépasserait %1 Mio, trop pour l’éditeur de quiz.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "ContextMenu.h"
 #include "DesignFont.h"
 #include "DroppedFile.h"
+#include "FileName.h"
 #include "MessageBox.h"
 #include "PropertyBag.h"
 #include "QuizEditor.h"
@@ -22,11 +23,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
-#include <QFile>
 #include <QIcon>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -76,7 +77,7 @@ Main::Main(QWidget *parent)
 // The editor belongs to no window, so nothing else would delete it.
 Main::~Main()
 {
-    delete editor;
+    delete ownEditor;
 }
 
 void Main::applyDesignLook()
@@ -113,11 +114,29 @@ void Main::readSavedLinks()
                                                { "url", "mailto:" + ContactAddress } });
 }
 
-// A to D answer from the keyboard too; the buttons keep their one-letter captions.
+// A to D answer from the keyboard too; the buttons keep their one-letter captions. A key answers
+// the moment it is pressed, in the order the keys come, so that two quick presses are two answers
+// and Backspace right after a key takes back that key's answer. (A button's own shortcut would
+// click it only at the end of a 100 ms animation, and drop a second press within it.) The button
+// is shown pressed for as long as that animation would last. Holding a key down answers once.
 void Main::setUpAnswerKeys()
 {
-    for (std::size_t k = 0; k < answerButtons.size(); ++k)
-        answerButtons[k]->setShortcut(QKeySequence(Qt::Key_A + static_cast<int>(k)));
+    constexpr int PressShownMs = 100;
+    for (std::size_t k = 0; k < answerButtons.size(); ++k) {
+        QPushButton *button = answerButtons[k];
+        auto *key = new QShortcut(QKeySequence(Qt::Key_A + static_cast<int>(k)), this);
+        key->setAutoRepeat(false);
+        auto *release = new QTimer(button);
+        release->setSingleShot(true);
+        release->setInterval(PressShownMs);
+        connect(release, &QTimer::timeout, button, [button] { button->setDown(false); });
+        connect(key, &QShortcut::activated, this, [this, button, release, k] {
+            button->setDown(true);
+            release->start();
+            sound.prepare();
+            answer(static_cast<int>(k));
+        });
+    }
 }
 
 void Main::connectHandlers()
@@ -306,7 +325,7 @@ void Main::Command1_Click()
 void Main::startChosenQuiz(const QString &fileName)
 {
     try {
-        quizFlow.StartNewQuiz(QFile::encodeName(fileName).toStdString());
+        quizFlow.StartNewQuiz(FileName::toNativePath(fileName));
     } catch (const QuizFileError &error) {
         reportFileError(error);
     }
@@ -333,26 +352,33 @@ void Main::dropEvent(QDropEvent *event)
 
 void Main::Command2_Click()
 {
-    quizFlow.RecordAnswer(0);
+    answer(0);
 }
 
 void Main::Command3_Click()
 {
-    quizFlow.RecordAnswer(1);
+    answer(1);
 }
 
 void Main::Command4_Click()
 {
-    quizFlow.RecordAnswer(2);
+    answer(2);
 }
 
 void Main::Command5_Click()
 {
-    quizFlow.RecordAnswer(3);
+    answer(3);
 }
 
-void Main::tryQuiz(const QuizText &lines)
+void Main::answer(int index)
 {
+    quizFlow.RecordAnswer(index);
+}
+
+void Main::tryQuiz(const QuizText &lines, QuizEditor *from)
+{
+    if (from)
+        editor = from;
     quizFlow.StartNewQuiz(lines);
     if (!isVisible())
         showCentred();
@@ -363,16 +389,18 @@ void Main::tryQuiz(const QuizText &lines)
 void Main::editQuiz()
 {
     if (!editor) {
-        editor = new QuizEditor;
-        editor->setAttribute(Qt::WA_DeleteOnClose);
-        connect(editor, &QuizEditor::tryQuizRequested, this, &Main::tryQuiz);
+        ownEditor = new QuizEditor;
+        ownEditor->setAttribute(Qt::WA_DeleteOnClose);
+        connect(ownEditor, &QuizEditor::tryQuizRequested, this,
+                [this](const QuizText &lines) { tryQuiz(lines); });
         const auto &file = quizFlow.currentQuizFile();
         if (file.empty()) {
-            editor->startFromLines(quizFlow.QuizLines());
-        } else if (!editor->openFile(QFile::decodeName(file.c_str()))) {
-            delete editor;
+            ownEditor->startFromLines(quizFlow.QuizLines());
+        } else if (!ownEditor->openFile(FileName::fromNative(file.native()))) {
+            delete ownEditor;
             return;
         }
+        editor = ownEditor;
     }
     editor->show();
     editor->raise();

@@ -94,8 +94,8 @@ public slots:
     // Timer2 asks for a new banner picture drawn at random from 1.jpg to 10.jpg.
     void Timer2_Timer();
     // Starts a new vote on a quiz held in memory, such as one being written, and brings the
-    // window to the front.
-    void tryQuiz(const QuizText &lines);
+    // window to the front. Ctrl+E then brings back the editor it came from, if given.
+    void tryQuiz(const QuizText &lines, QuizEditor *from = nullptr);
     // Opens the quiz editor on the quiz being taken, or brings the open one to the front.
     void editQuiz();
     // Takes the last answer back and shows the question before.
@@ -121,6 +121,8 @@ private:
 
     // A quiz the user chose, through New Test or by dropping it: a new vote on it.
     void startChosenQuiz(const QString &fileName);
+    // Counts one vote for answer 0 to 3 (A to D), from its button or its key.
+    void answer(int index);
     void applyDesignLook();
     void setUpAnswerKeys();
     void readSavedLinks();
@@ -146,6 +148,9 @@ private:
     std::int16_t scrollX = 0;
     std::int16_t pictureNumber = 0;
     QAction *editAction = nullptr;
-    // A window of its own, so that closing the main window leaves unsaved work open.
+    // The editor Ctrl+E brings to the front: the one the window opened, or the one whose quiz is
+    // being tried. Each is a window of its own, so that closing the main window leaves unsaved
+    // work open; only the one it opened is the window's to delete.
     QPointer<QuizEditor> editor;
+    QPointer<QuizEditor> ownEditor;
 };

@@ -5,8 +5,7 @@ namespace {
 
 bool isLineBreak(QChar c)
 {
-    return c == '\r' || c == '\n' || c == QChar(0x0085) || c == QChar::LineSeparator
-        || c == QChar::ParagraphSeparator;
+    return c == '\r' || c == '\n';
 }
 
 } // namespace

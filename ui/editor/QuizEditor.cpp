@@ -3,6 +3,8 @@
 
 #include "ui_QuizEditor.h"
 
+#include "FatalError.h"
+#include "FileName.h"
 #include "LineBreakValidator.h"
 #include "Main.h"
 #include "MessageBox.h"
@@ -16,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -52,6 +55,7 @@ QuizEditor::QuizEditor(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
     connectActions();
     ui->splitter->setSizes({ 400, 120 });
     setDocument(QuizDocument(), QString());
+    FatalError::guardUnsavedWork(this, [this] { return maySetAside(); });
 }
 
 QuizEditor::~QuizEditor() = default;
@@ -87,7 +91,7 @@ void QuizEditor::connectActions()
 bool QuizEditor::openFile(const QString &fileName)
 {
     try {
-        setDocument(QuizDocument::load(QFile::encodeName(fileName).toStdString()), fileName);
+        setDocument(QuizDocument::load(FileName::toNativePath(fileName)), fileName);
         return true;
     } catch (const QuizFileError &error) {
         showProblem(QuizTexts::describe(error));
@@ -98,6 +102,9 @@ bool QuizEditor::openFile(const QString &fileName)
 void QuizEditor::startNew(const QString &fileName)
 {
     setDocument(QuizDocument(), fileName);
+    if (!fileName.isEmpty())
+        statusBar()->showMessage(tr("\"%1\" does not exist yet: this is a new quiz, which Save writes there.")
+                                     .arg(FileName::shown(fileName)));
 }
 
 void QuizEditor::startFromLines(const QuizText &lines)
@@ -109,6 +116,7 @@ void QuizEditor::setDocument(QuizDocument document, const QString &fileName)
 {
     quiz = std::move(document);
     path = fileName;
+    statusBar()->clearMessage();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         fields[i]->setText(TextDecoder::decode(quiz.lines()[i]));
         fields[i]->setCursorPosition(0);
@@ -161,13 +169,19 @@ bool QuizEditor::writeTo(const QString &fileName)
 {
     if (refusedForErrors())
         return false;
-    const QString error = SaveFile::write(fileName, QByteArray::fromStdString(quiz.bytes()));
+    const std::string bytes = quiz.bytes();
+    // The editor would refuse to open what it wrote.
+    const QString error = bytes.size() > QuizDocument::MaxFileSize
+        ? tr("it would be larger than %1 MiB, too large for the quiz editor.")
+              .arg(QuizDocument::MaxFileSize / 1024 / 1024)
+        : SaveFile::write(fileName, QByteArray::fromStdString(bytes));
     if (!error.isEmpty()) {
-        showProblem(tr("Cannot save the quiz file \"%1\": %2").arg(fileName, error));
+        showProblem(tr("Cannot save the quiz file \"%1\": %2").arg(FileName::shown(fileName), error));
         return false;
     }
     quiz.markSaved();
     path = fileName;
+    statusBar()->clearMessage();
     updateTitle();
     return true;
 }
@@ -284,7 +298,7 @@ void QuizEditor::updateFindings()
 void QuizEditor::updateTitle()
 {
     // "[*]" in a file name would be taken for the place of the modified mark.
-    QString name = path.isEmpty() ? tr("Untitled") : QFileInfo(path).fileName();
+    QString name = path.isEmpty() ? tr("Untitled") : FileName::shown(QFileInfo(path).fileName());
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     setWindowTitle(tr("%1[*] - Quiz Editor").arg(name));
     setWindowModified(quiz.isModified());

@@ -4,9 +4,11 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -21,12 +23,42 @@ std::function<void(int)> &exitHandler()
     return handler;
 }
 
+struct Guard
+{
+    QPointer<QObject> owner;
+    std::function<bool()> mayEnd;
+};
+
+std::vector<Guard> &guards()
+{
+    static std::vector<Guard> list;
+    return list;
+}
+
+bool unsavedWorkMayEnd()
+{
+    std::erase_if(guards(), [](const Guard &guard) { return guard.owner.isNull(); });
+    // A copy: a guard's question runs an event loop, in which another guard may come or go.
+    const std::vector<Guard> current = guards();
+    for (const Guard &guard : current) {
+        if (guard.owner && !guard.mayEnd())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void FatalError::show(const QString &title, const QString &message)
 {
     MessageBox::show(QApplication::activeWindow(), title, message, MessageBox::Buttons::Ok);
-    exitHandler()(1);
+    if (unsavedWorkMayEnd())
+        exitHandler()(1);
+}
+
+void FatalError::guardUnsavedWork(QObject *owner, std::function<bool()> mayEnd)
+{
+    guards().push_back({ owner, std::move(mayEnd) });
 }
 
 void FatalError::setExitHandler(std::function<void(int)> handler)

@@ -64,7 +64,7 @@ QuizFileError readFailure(const std::filesystem::path &path, const std::ios_base
 {
     // The library gives the system's error number where it has one.
     const bool fromSystem = failure.code().category() != std::iostream_category();
-    return QuizFileError(path, unreadable(fromSystem ? failure.code().message() : std::strerror(EIO)));
+    return { path, unreadable(fromSystem ? failure.code().message() : std::strerror(EIO)) };
 }
 
 bool readQuizFileStart(QuizLineReader &reader, const std::filesystem::path &path)

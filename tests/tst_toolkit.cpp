@@ -341,7 +341,7 @@ void TestToolkit::settingsFile()
     QFile file(Settings::fileName());
     QByteArray content = "[General]\nsound=false\nother=1\n";
     if (kind == "huge")
-        content += QByteArray(10 * 1024 * 1024, 'x');
+        content += QByteArray(qsizetype { 10 } * 1024 * 1024, 'x');
     if (kind == "garbage")
         content = "\x01\x02[[[\nsound\n=zz\n[General]\nsound=false\n";
     if (kind == "folder")
@@ -380,9 +380,9 @@ void TestToolkit::fileNamesKeepTheirBytes_data()
     QTest::newRow("ascii") << QByteArray("quiz.qzt") << "quiz.qzt";
     QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9.qzt") << QString::fromUtf8("café.qzt");
     QTest::newRow("latin-1") << QByteArray("caf\xE9.qzt") << "caf\\xe9.qzt";
-    QTest::newRow("cut sequence") << QByteArray("\xE2\x82.qzt") << "\\xe2\\x82.qzt";
-    QTest::newRow("encoded surrogate") << QByteArray("\xED\xB3\xA9") << "\\xed\\xb3\\xa9";
-    QTest::newRow("beyond unicode") << QByteArray("\xF4\x90\x80\x80") << "\\xf4\\x90\\x80\\x80";
+    QTest::newRow("cut sequence") << QByteArray("\xE2\x82.qzt") << R"(\xe2\x82.qzt)";
+    QTest::newRow("encoded surrogate") << QByteArray("\xED\xB3\xA9") << R"(\xed\xb3\xa9)";
+    QTest::newRow("beyond unicode") << QByteArray("\xF4\x90\x80\x80") << R"(\xf4\x90\x80\x80)";
     // U+10080 ends in the surrogate U+DC80, which must not be taken for an escaped byte.
     QTest::newRow("pair beside a byte")
         << QByteArray("\xF0\x90\x82\x80\x80") << QString::fromUtf8("\xF0\x90\x82\x80") + "\\x80";

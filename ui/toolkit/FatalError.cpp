@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QPointer>
 
+#include <algorithm>
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -40,11 +42,7 @@ bool unsavedWorkMayEnd()
     std::erase_if(guards(), [](const Guard &guard) { return guard.owner.isNull(); });
     // A copy: a guard's question runs an event loop, in which another guard may come or go.
     const std::vector<Guard> current = guards();
-    for (const Guard &guard : current) {
-        if (guard.owner && !guard.mayEnd())
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(current, [](const Guard &guard) { return !guard.owner || guard.mayEnd(); });
 }
 
 } // namespace

@@ -17,7 +17,7 @@ class QSettings;
 class Settings
 {
 public:
-    static constexpr qint64 MaxFileSize = 64 * 1024;
+    static constexpr qint64 MaxFileSize = qint64 { 64 } * 1024;
 
     // Reads the file.
     Settings();

@@ -38,8 +38,6 @@ private slots:
     void failedSaveLosesNothing_data();
     void failedSaveLosesNothing();
     void saveOverTheEditorsLimitRefused();
-    void fatalErrorAsksAboutUnsavedWork_data();
-    void fatalErrorAsksAboutUnsavedWork();
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void windows1252AsksBeforeUtf8();
@@ -293,62 +291,45 @@ void TestEditor::saveOverTheEditorsLimitRefused()
     MessageBox::resetSeam();
 }
 
-void TestEditor::fatalErrorAsksAboutUnsavedWork_data()
+void TestEditor::unsavedChangesQuestion_data()
 {
+    QTest::addColumn<bool>("fatal"); // a fatal error instead of Close
     QTest::addColumn<Answer>("answer");
-    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("ends"); // the editor closed, or the program ended
     QTest::addColumn<QByteArray>("firstLine");
-    QTest::newRow("save") << Answer::Save << true << QByteArray("Kept");
-    QTest::newRow("discard") << Answer::Discard << true << QByteArray("Q1");
-    QTest::newRow("cancel keeps the program") << Answer::Cancel << false << QByteArray("Q1");
+    for (const bool fatal : { false, true }) {
+        const char *trigger = fatal ? "fatal error, " : "close, ";
+        QTest::addRow("%ssave", trigger) << fatal << Answer::Save << true << QByteArray("Changed");
+        QTest::addRow("%sdiscard", trigger) << fatal << Answer::Discard << true << QByteArray("Q1");
+        QTest::addRow("%scancel", trigger) << fatal << Answer::Cancel << false << QByteArray("Q1");
+    }
 }
 
-// A fatal error never ends the program while the editor holds unsaved text without asking first.
-void TestEditor::fatalErrorAsksAboutUnsavedWork()
+// Unsaved changes are asked about before the editor closes, and before a fatal error ends the
+// program; Cancel keeps both.
+void TestEditor::unsavedChangesQuestion()
 {
+    QFETCH(bool, fatal);
     QFETCH(Answer, answer);
     QFETCH(bool, ends);
     QFETCH(QByteArray, firstLine);
     int status = 0;
     FatalError::setExitHandler([&](int code) { status = code; });
-    replaceText("Question 1", "Kept");
-    MessageBox::setNextAnswer(Answer::Ok);
+    replaceText("Question 1", "Changed");
+    if (fatal)
+        MessageBox::setNextAnswer(Answer::Ok);
     MessageBox::setNextAnswer(answer);
 
-    FatalError::show("Brindlecast Match Maker", "Something went wrong.");
+    if (fatal)
+        FatalError::show("Brindlecast Match Maker", "Something went wrong.");
+    else
+        press(Qt::CTRL | Qt::Key_W);
 
-    QCOMPARE(MessageBox::shownCount(), 2);
+    QCOMPARE(MessageBox::shownCount(), fatal ? 2 : 1);
     QCOMPARE(MessageBox::lastText(), "The quiz has changes that are not saved. Save them first?");
-    QCOMPARE(status, ends ? 1 : 0);
+    QCOMPARE(fatal ? status == 1 : !editor->isVisible(), ends);
     QCOMPARE(QByteArray::fromStdString(LoadQuizLines(path)[0]), firstLine);
     FatalError::setExitHandler({});
-    MessageBox::resetSeam();
-}
-
-void TestEditor::unsavedChangesQuestion_data()
-{
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<bool>("closed");
-    QTest::addColumn<QByteArray>("firstLine");
-    QTest::newRow("save") << Answer::Save << true << QByteArray("Changed");
-    QTest::newRow("discard") << Answer::Discard << true << QByteArray("Q1");
-    QTest::newRow("cancel") << Answer::Cancel << false << QByteArray("Q1");
-}
-
-void TestEditor::unsavedChangesQuestion()
-{
-    QFETCH(Answer, answer);
-    QFETCH(bool, closed);
-    QFETCH(QByteArray, firstLine);
-    replaceText("Question 1", "Changed");
-    MessageBox::setNextAnswer(answer);
-
-    press(Qt::CTRL | Qt::Key_W);
-
-    QCOMPARE(MessageBox::shownCount(), 1);
-    QCOMPARE(MessageBox::lastText(), "The quiz has changes that are not saved. Save them first?");
-    QCOMPARE(editor->isVisible(), !closed);
-    QCOMPARE(QByteArray::fromStdString(LoadQuizLines(path)[0]), firstLine);
     MessageBox::resetSeam();
 }
 

@@ -6,6 +6,7 @@
 #include "FileName.h"
 #include "PlainText.h"
 #include "QuizEditor.h"
+#include "QuizEditors.h"
 #include "SessionBus.h"
 #include "StartupProbe.h"
 #include "Translations.h"
@@ -15,7 +16,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 #include <thread>
 
@@ -25,6 +25,7 @@ int takeQuiz(const CommandLine &command)
 {
     SessionBus::connectEarly();
     Main window;
+    QuizEditors editors(&window);
     const bool started = command.paths().isEmpty()
         ? window.Form_Initialize()
         : window.Form_Initialize(FileName::toNativePath(command.paths().front()));
@@ -45,15 +46,10 @@ bool certainlyAbsent(const QString &path)
 }
 
 // The main window appears only when the quiz is tried.
-int edit(const CommandLine &command)
+int openEditor(const CommandLine &command)
 {
-    QuizEditor editor;
-    std::unique_ptr<Main> window;
-    QObject::connect(&editor, &QuizEditor::tryQuizRequested, [&window, &editor](const QuizText &lines) {
-        if (!window)
-            window = std::make_unique<Main>();
-        window->tryQuiz(lines, &editor);
-    });
+    QuizEditors editors;
+    QuizEditor &editor = *editors.newEditor();
     if (!command.paths().isEmpty()) {
         const QString &path = command.paths().front();
         if (certainlyAbsent(path)) {
@@ -113,7 +109,7 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Edit: {
         SessionBus::ruleOutWhereAbsent();
         const Application app(argc, argv);
-        return edit(command);
+        return openEditor(command);
     }
     case CommandLine::Action::TakeQuiz:
         break;

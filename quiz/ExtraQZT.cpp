@@ -38,13 +38,15 @@ std::string shownName(const QuizText &lines, std::size_t answer)
 
 // The line saying who shares the largest count, by how many names share it (two to four); the
 // names come first, then the count.
-constexpr std::array<const char *, QuizAnswerCount + 1> TieTemplates { {
+constexpr auto TieTemplates = std::to_array<const char *>({
     nullptr,
     nullptr,
     QT_TRANSLATE_NOOP("Quiz", "%1 and %2 tied with %3 votes each; the later name wins."),
     QT_TRANSLATE_NOOP("Quiz", "%1, %2 and %3 tied with %4 votes each; the later name wins."),
     QT_TRANSLATE_NOOP("Quiz", "%1, %2, %3 and %4 tied with %5 votes each; the later name wins."),
-} };
+});
+static_assert(TieTemplates.size() == QuizAnswerCount + 1,
+              "a tie line for every number of names that can tie");
 
 // The votes behind the result: each name with its votes, in quiz order ("Kest: 6"), then, when
 // the largest count is shared, who shares it.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "Message.h"
 
+#include "Placeholders.h"
+
 #include <cstring>
 #include <utility>
 
@@ -11,18 +13,7 @@ Message::Message(const char *text, std::vector<std::string> arguments)
 
 std::string Message::english() const
 {
-    std::string filled;
-    for (const char *at = templateText; *at != '\0'; ++at) {
-        const bool place = at[0] == '%' && at[1] >= '1' && at[1] <= '9';
-        const auto index = place ? static_cast<std::size_t>(at[1] - '1') : 0;
-        if (place && index < args.size()) {
-            filled += args[index];
-            ++at;
-        } else {
-            filled += *at;
-        }
-    }
-    return filled;
+    return fillPlaces(std::string(templateText), args);
 }
 
 bool Message::operator==(const Message &other) const

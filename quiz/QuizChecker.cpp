@@ -130,28 +130,25 @@ std::vector<QuizFinding> QuizChecker::check()
 
 bool QuizChecker::readLines()
 {
-    for (; linesRead < QuizLineCount; ++linesRead) {
-        switch (reader.readLine(text[linesRead], QuizMaxLineLength)) {
-        case QuizLineReader::Result::Line:
-            break;
-        case QuizLineReader::Result::TooLong:
-            error(linesRead + 1,
-                  Message(QT_TRANSLATE_NOOP("Quiz", "line %1 is longer than %2 bytes"),
-                          { number(linesRead + 1), number(QuizMaxLineLength) }));
-            reader.skipRestOfLine();
-            break;
-        case QuizLineReader::Result::End:
-            error(linesRead,
-                  linesRead == 0 ? Message(QT_TRANSLATE_NOOP("Quiz",
-                                                             "the file is empty, but a quiz needs "
-                                                             "%1 lines: twenty questions of five "
-                                                             "lines each, then the four names"),
-                                           { number(QuizLineCount) })
-                                 : shortFileFinding(linesRead));
-            return false;
-        }
-    }
-    return true;
+    bool complete = true;
+    linesRead
+        = readQuizLines(reader, text, nullptr, [this, &complete](QuizLineProblem problem, std::size_t index) {
+              if (problem == QuizLineProblem::TooLong) {
+                  error(index + 1,
+                        Message(QT_TRANSLATE_NOOP("Quiz", "line %1 is longer than %2 bytes"),
+                                { number(index + 1), number(QuizMaxLineLength) }));
+                  return;
+              }
+              complete = false;
+              error(index,
+                    index == 0 ? Message(QT_TRANSLATE_NOOP("Quiz",
+                                                           "the file is empty, but a quiz needs %1 lines: "
+                                                           "twenty questions of five lines each, then the "
+                                                           "four names"),
+                                         { number(QuizLineCount) })
+                               : shortFileFinding(index));
+          });
+    return complete;
 }
 
 // Lines after the 104th are never read; only ones that hold text are worth a word.

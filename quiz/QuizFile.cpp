@@ -77,24 +77,36 @@ bool readQuizFileStart(QuizLineReader &reader, const std::filesystem::path &path
     return reader.skipByteOrderMark();
 }
 
-QuizText readQuizLines(QuizLineReader &reader, const std::filesystem::path &path, QuizLineEnds *ends)
+std::size_t readQuizLines(QuizLineReader &reader, QuizText &text, QuizLineEnds *ends,
+                          const std::function<void(QuizLineProblem, std::size_t)> &problem)
 {
-    QuizText text;
     for (std::size_t i = 0; i < QuizLineCount; ++i) {
-        switch (reader.readLine(text[i], QuizMaxLineLength)) {
-        case QuizLineReader::Result::Line:
-            break;
-        case QuizLineReader::Result::End:
-            fail(path, shortFileProblem(i));
-        case QuizLineReader::Result::TooLong:
-            fail(path,
-                 Message(QT_TRANSLATE_NOOP("Quiz",
-                                           "line %1 is longer than %2 bytes, so this is not a quiz file."),
-                         { std::to_string(i + 1), std::to_string(QuizMaxLineLength) }));
+        const auto result = reader.readLine(text[i], QuizMaxLineLength);
+        if (result == QuizLineReader::Result::End) {
+            problem(QuizLineProblem::EndsEarly, i);
+            return i;
+        }
+        if (result == QuizLineReader::Result::TooLong) {
+            problem(QuizLineProblem::TooLong, i);
+            reader.skipRestOfLine();
         }
         if (ends)
             (*ends)[i] = reader.lineEnd();
     }
+    return QuizLineCount;
+}
+
+QuizText readQuizLines(QuizLineReader &reader, const std::filesystem::path &path, QuizLineEnds *ends)
+{
+    QuizText text;
+    readQuizLines(reader, text, ends, [&](QuizLineProblem problem, std::size_t index) {
+        if (problem == QuizLineProblem::EndsEarly)
+            fail(path, shortFileProblem(index));
+        fail(
+            path,
+            Message(QT_TRANSLATE_NOOP("Quiz", "line %1 is longer than %2 bytes, so this is not a quiz file."),
+                    { std::to_string(index + 1), std::to_string(QuizMaxLineLength) }));
+    });
     return text;
 }
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <ios>
 #include <string>
 
@@ -54,6 +55,22 @@ auto readQuizFile(const std::filesystem::path &path, Read read) -> decltype(read
 }
 // Refuses a UTF-16 file and skips a UTF-8 byte-order mark; true when there was one.
 bool readQuizFileStart(QuizLineReader &reader, const std::filesystem::path &path);
-// Reads the 104 lines after the start; ends, when given, receives how each of them ended.
+// What the reading of a quiz's 104 lines can meet.
+enum class QuizLineProblem {
+    // Line index + 1 is longer than QuizMaxLineLength: it keeps its first bytes, the rest is
+    // skipped, and the reading goes on.
+    TooLong,
+    // The file ends after index lines, and the reading stops.
+    EndsEarly,
+};
+
+// The one reading of a quiz's lines after its start, for the loader, the checker and the
+// editor's document, so that they never disagree about where a line ends: up to 104 lines into
+// text, how each ended into ends (when given), and each problem told to problem(), which may
+// throw to stop at the first. Returns how many lines were read.
+std::size_t readQuizLines(QuizLineReader &reader, QuizText &text, QuizLineEnds *ends,
+                          const std::function<void(QuizLineProblem problem, std::size_t index)> &problem);
+// The same for a reader that wants the whole quiz or nothing: the first problem is thrown as a
+// QuizFileError with LoadQuizLines's own words.
 QuizText readQuizLines(QuizLineReader &reader, const std::filesystem::path &path,
                        QuizLineEnds *ends = nullptr);

@@ -3,6 +3,7 @@
 #include "FatalError.h"
 #include "MessageBox.h"
 #include "SessionBus.h"
+#include "TestSeams.h"
 #include "Translations.h"
 
 #include <QtTest>
@@ -15,6 +16,7 @@ class TestApp : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { TestSeams::reset(); }
     void escapedExceptionIsFatal();
     void languages_data();
     void languages();
@@ -28,7 +30,6 @@ void TestApp::escapedExceptionIsFatal()
 {
     int status = -1;
     FatalError::setExitHandler([&](int code) { status = code; });
-    MessageBox::resetSeam();
     MessageBox::setNextAnswer(MessageBox::Answer::Ok);
     QTimer timer;
     connect(&timer, &QTimer::timeout, [] { throw std::runtime_error("The banner went wrong."); });

@@ -2,6 +2,7 @@
 #include "Main.h"
 #include "PictureCache.h"
 #include "ScratchSettings.h"
+#include "TestSeams.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -50,6 +51,7 @@ private:
 
 void TestBanner::init()
 {
+    TestSeams::reset();
     dir = std::make_unique<QTemporaryDir>();
     previousDir = QDir::currentPath();
     QDir::setCurrent(dir->path());

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
-#include "Main.h"
-#include "MessageBox.h"
-#include "ScratchSettings.h"
-#include "TempQuizDir.h"
+#include "TestFiles.h"
 
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QtTest>
 
@@ -21,7 +17,6 @@ private slots:
     void parse();
     void program_data();
     void program();
-    void startsWithTheGivenQuizAndReloadsIt();
 };
 
 void TestCommandLine::parse_data()
@@ -188,24 +183,5 @@ void TestCommandLine::program()
     QCOMPARE(program.exitCode(), exitCode);
 }
 
-// matchmaker FILE: that quiz's first question, and a restart after OK reads the file again.
-void TestCommandLine::startsWithTheGivenQuizAndReloadsIt()
-{
-    TempQuizDir dir;
-    const auto path = dir.write("mine.qzt", "Mine?\r\n" + TempQuizDir::quizBody().substr(4));
-    ScratchSettings settings;
-    Main window;
-    QVERIFY(window.Form_Initialize(path));
-    QCOMPARE(window.Text()[0]->toPlainText(), "Mine?");
-
-    dir.write("mine.qzt", "Changed?\r\n" + TempQuizDir::quizBody().substr(4));
-    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
-    for (int i = 0; i < 20; ++i)
-        window.Command2_Click();
-
-    QCOMPARE(window.Text()[0]->toPlainText(), "Changed?");
-    QCOMPARE(window.quiz().Tallies(), (ExtraQZT::TallyCounts {}));
-}
-
-QTEST_MAIN(TestCommandLine)
+QTEST_GUILESS_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

@@ -3,12 +3,13 @@
 #include "Main.h"
 #include "MessageBox.h"
 #include "QuizEditor.h"
+#include "QuizEditors.h"
 #include "QuizFile.h"
 #include "SaveFile.h"
-#include "ScratchMount.h"
 #include "ScratchSettings.h"
 #include "SoundPlayer.h"
-#include "TempQuizDir.h"
+#include "TestFiles.h"
+#include "TestSeams.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -71,12 +72,12 @@ void TestEditor::initTestCase()
 {
     // A box no test answered is written out and counted instead of waiting for a user.
     qputenv("MATCHMAKER_NONINTERACTIVE", "1");
-    SoundPlayer::setRecorder([](const QString &) {});
 }
 
 void TestEditor::init()
 {
-    MessageBox::resetSeam();
+    TestSeams::reset();
+    SoundPlayer::setRecorder([](const QString &) {});
     dir = std::make_unique<TempQuizDir>();
     path = dir->write("quiz.qzt", TempQuizDir::quizBody());
     editor = std::make_unique<QuizEditor>();
@@ -123,7 +124,7 @@ QByteArray TestEditor::fileBytes() const
 void TestEditor::roundTrip_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const auto body = [](const char *eol) { return QByteArray::fromStdString(TempQuizDir::quizBody(eol)); };
+    const auto body = [](const char *eol) { return TempQuizDir::quizBytes(eol); };
     QTest::newRow("crlf") << body("\r\n");
     QTest::newRow("lf") << body("\n");
     QTest::newRow("windows-1252") << body("\r\n").replace("Q1 B", "caf\xE9").replace("Q2", "\x93Q2\x94 \x80");
@@ -206,7 +207,7 @@ void TestEditor::saveRefusedWhileAnErrorStands()
     press(Qt::CTRL | Qt::Key_S);
 
     QVERIFY(MessageBox::lastText().startsWith("The quiz cannot be saved while it has errors"));
-    QCOMPARE(fileBytes(), QByteArray::fromStdString(TempQuizDir::quizBody()));
+    QCOMPARE(fileBytes(), TempQuizDir::quizBytes());
     QVERIFY(editor->isWindowModified());
     MessageBox::resetSeam();
 }
@@ -237,7 +238,7 @@ void TestEditor::failedSaveLosesNothing()
     if (cause == "full" && !disk.mounted())
         QSKIP("No file system of its own can be mounted here");
     path = QFile::encodeName(folder.filePath("quiz.qzt")).toStdString();
-    const QByteArray original = QByteArray::fromStdString(TempQuizDir::quizBody());
+    const QByteArray original = TempQuizDir::quizBytes();
     std::ofstream(path, std::ios::binary) << original.toStdString();
     QVERIFY(editor->openFile(QString::fromStdString(path)));
     if (cause == "seam")
@@ -365,6 +366,7 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
     ScratchSettings settings;
     Main window;
+    QuizEditors editors(&window);
     QVERIFY(window.Form_Initialize());
     window.showCentred();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -399,16 +401,20 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
 void TestEditor::ctrlEBringsBackTheTriedEditor()
 {
     ScratchSettings settings;
-    Main window;
-    replaceText("Question 1", "Tried?");
+    editor.reset();
+    QuizEditors editors; // as with --edit: no main window until a quiz is tried
+    QuizEditor *tried = editors.newEditor();
+    QVERIFY(tried->openFile(QString::fromStdString(path)));
+    tried->show();
+    QVERIFY(QTest::qWaitForWindowActive(tried));
 
-    window.tryQuiz(editor->document().lines(), editor.get());
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(window.windowHandle(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(tried->windowHandle(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(editors.mainWindow() && QTest::qWaitForWindowActive(editors.mainWindow()));
+    QTest::keyClick(editors.mainWindow()->windowHandle(), Qt::Key_E, Qt::ControlModifier);
 
-    QCOMPARE(QApplication::activeWindow(), editor.get());
-    const auto editors = QApplication::topLevelWidgets();
-    QCOMPARE(std::count_if(editors.begin(), editors.end(),
+    QCOMPARE(QApplication::activeWindow(), tried);
+    const auto windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(),
                            [](QWidget *widget) { return qobject_cast<QuizEditor *>(widget); }),
              1);
 }

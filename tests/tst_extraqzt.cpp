@@ -2,7 +2,7 @@
 #include "ExtraQZT.h"
 #include "FakeQuizHost.h"
 #include "QuizFileError.h"
-#include "TempQuizDir.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 

@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "Main.h"
 #include "ScratchSettings.h"
+#include "TestSeams.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ class TestFit : public QObject
 
 private slots:
     void initTestCase();
+    void init() { TestSeams::reset(); }
     void designTextsFitTheirBoxes_data();
     void designTextsFitTheirBoxes();
     void shippedQuestionOneNeedsNoScrollBar();

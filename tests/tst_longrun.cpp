@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 #include "ScratchSettings.h"
 #include "SoundPlayer.h"
+#include "TestSeams.h"
 
 #include <QFile>
 #include <QtTest>
@@ -16,6 +17,7 @@ class TestLongRun : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { TestSeams::reset(); }
     void manyTicksAndAnswersKeepMemoryFlat();
 };
 

@@ -8,7 +8,8 @@
 #include "ScratchSettings.h"
 #include "ShellOpener.h"
 #include "SoundPlayer.h"
-#include "TempQuizDir.h"
+#include "TestFiles.h"
+#include "TestSeams.h"
 #include "URLLink.h"
 
 #include <QAction>
@@ -62,6 +63,7 @@ private slots:
     void contextMenuOpens();
     void switchesSilenceAndStill();
     void choicesSurviveARestart();
+    void startsWithTheGivenQuizAndReloadsIt();
 
 private:
     QPushButton *button(const char *name) const { return window->findChild<QPushButton *>(name); }
@@ -80,16 +82,16 @@ private:
 void TestMain::initTestCase()
 {
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
-    SoundPlayer::setRecorder([this](const QString &name) {
-        sounds << name;
-        boxesBeforeSound = MessageBox::shownCount();
-    });
 }
 
 void TestMain::init()
 {
+    TestSeams::reset();
     sounds.clear();
-    MessageBox::resetSeam();
+    SoundPlayer::setRecorder([this](const QString &name) {
+        sounds << name;
+        boxesBeforeSound = MessageBox::shownCount();
+    });
     settings = std::make_unique<ScratchSettings>();
     restartWindow();
 }
@@ -569,7 +571,6 @@ void TestMain::links()
     } else {
         QTest::mousePress(label, Qt::LeftButton);
     }
-    ShellOpener::setRecorder({});
 
     QCOMPARE(link->Text(), text);
     QCOMPARE(label->text(), text);
@@ -702,6 +703,24 @@ void TestMain::choicesSurviveARestart()
     menu().sound()->setChecked(true);
     restartWindow();
     QVERIFY(menu().sound()->isChecked() && !menu().moveBanner()->isChecked());
+}
+
+// matchmaker FILE: that quiz's first question, and a restart after OK reads the file again.
+void TestMain::startsWithTheGivenQuizAndReloadsIt()
+{
+    TempQuizDir dir;
+    const auto path = dir.write("mine.qzt", "Mine?\r\n" + TempQuizDir::quizBody().substr(4));
+    Main window;
+    QVERIFY(window.Form_Initialize(path));
+    QCOMPARE(window.Text()[0]->toPlainText(), "Mine?");
+
+    dir.write("mine.qzt", "Changed?\r\n" + TempQuizDir::quizBody().substr(4));
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+    for (int i = 0; i < 20; ++i)
+        window.Command2_Click();
+
+    QCOMPARE(window.Text()[0]->toPlainText(), "Changed?");
+    QCOMPARE(window.quiz().Tallies(), (ExtraQZT::TallyCounts {}));
 }
 
 QTEST_MAIN(TestMain)

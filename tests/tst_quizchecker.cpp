@@ -3,7 +3,7 @@
 #include "QuizDocument.h"
 #include "QuizFile.h"
 #include "QuizFileError.h"
-#include "TempQuizDir.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 
@@ -29,15 +29,10 @@ namespace {
 
 QByteArray body(const std::string &names = "Kest,Dorv,Oro,Bexal", int lineCount = 104)
 {
-    return QByteArray::fromStdString(TempQuizDir::quizBody("\r\n", names, lineCount));
+    return TempQuizDir::quizBytes("\r\n", names, lineCount);
 }
 
-QByteArray withLine(int number, const QByteArray &text)
-{
-    QList<QByteArray> lines = body().split('\n');
-    lines[number - 1] = text + '\r';
-    return lines.join('\n');
-}
+const auto withLine = TempQuizDir::quizWithLine;
 
 QStringList described(const std::vector<QuizFinding> &findings)
 {
@@ -162,8 +157,8 @@ void TestQuizChecker::editedDocumentReadsBack_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("written");
 
-    const QByteArray lf = QByteArray::fromStdString(TempQuizDir::quizBody("\n"));
-    const QByteArray cr = QByteArray::fromStdString(TempQuizDir::quizBody("\r"));
+    const QByteArray lf = TempQuizDir::quizBytes("\n");
+    const QByteArray cr = TempQuizDir::quizBytes("\r");
     QByteArray noFinalEnd = cr;
     noFinalEnd.chop(1);
     QTest::newRow("lf kept") << lf << 2 << QByteArray("new") << QByteArray(lf).replace("Q1 A\n", "new\n");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "QuizFile.h"
 #include "QuizFileError.h"
-#include "TempQuizDir.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 
@@ -27,8 +27,7 @@ void TestQuizFile::readsLines_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<QByteArray>("expected");
 
-    const auto body
-        = [](const std::string &eol) { return QByteArray::fromStdString(TempQuizDir::quizBody(eol)); };
+    const auto body = [](const std::string &eol) { return TempQuizDir::quizBytes(eol); };
     QByteArray noFinalEol = body("\r\n");
     noFinalEol.chop(2);
     QByteArray blanks = body("\r\n");
@@ -81,14 +80,13 @@ void TestQuizFile::refusesBadFiles_data()
     QTest::newRow("one line") << QByteArray("just one\r\n") << "one.qzt"
                               << "it has only 1 line,";
     QTest::newRow("last line empty, no terminator")
-        << QByteArray::fromStdString(TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,", 104)).chopped(2)
-        << "cut.qzt"
+        << TempQuizDir::quizBytes("\r\n", "Kest,Dorv,Oro,", 104).chopped(2) << "cut.qzt"
         << "only 103 lines";
     QTest::newRow("line too long") << QByteArray(QuizMaxLineLength + 1, 'x') << "big.qzt"
                                    << "line 1 is longer than 65536 bytes";
-    QTest::newRow("utf-16 le") << "\xFF\xFE" + QByteArray::fromStdString(TempQuizDir::quizBody()) << "le.qzt"
+    QTest::newRow("utf-16 le") << "\xFF\xFE" + TempQuizDir::quizBytes() << "le.qzt"
                                << "it is saved as UTF-16, which a quiz file cannot be: save it as UTF-8";
-    QTest::newRow("utf-16 be") << "\xFE\xFF" + QByteArray::fromStdString(TempQuizDir::quizBody()) << "be.qzt"
+    QTest::newRow("utf-16 be") << "\xFE\xFF" + TempQuizDir::quizBytes() << "be.qzt"
                                << "save it as UTF-8";
     QTest::newRow("missing") << QByteArray() << ""
                              << "the file does not exist";

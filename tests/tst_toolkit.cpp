@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "FileName.h"
 #include "MessageBox.h"
 #include "OpenDialog.h"
 #include "PlainText.h"
 #include "Settings.h"
 #include "ShellOpener.h"
 #include "SoundPlayer.h"
-#include "TextDecoder.h"
+#include "TestSeams.h"
 #include "Twips.h"
 
 #include <QClipboard>
@@ -24,8 +23,7 @@ class TestToolkit : public QObject
     Q_OBJECT
 
 private slots:
-    void decodesQuizText_data();
-    void decodesQuizText();
+    void init();
     void openDialogFilter_data();
     void openDialogFilter();
     void twipsRoundToNearestPixel_data();
@@ -41,8 +39,6 @@ private slots:
     void soundSwitchedOffLoadsNothing();
     void settingsFile_data();
     void settingsFile();
-    void fileNamesKeepTheirBytes_data();
-    void fileNamesKeepTheirBytes();
 };
 
 namespace {
@@ -51,25 +47,9 @@ const QString MailTarget = QStringLiteral("mailto:matchmaker@brindlecast.example
 
 } // namespace
 
-void TestToolkit::decodesQuizText_data()
+void TestToolkit::init()
 {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("ascii") << QByteArray("  Kest ") << "  Kest ";
-    QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9 \xE2\x80\x94 ok") << QString::fromUtf8("café — ok");
-    QTest::newRow("latin letter") << QByteArray("caf\xE9") << QString::fromUtf8("café");
-    QTest::newRow("windows quotes") << QByteArray("\x93hi\x94 \x80") << QString::fromUtf8("“hi” €");
-    QTest::newRow("unused place") << QByteArray("a\x81") << QString("a") + QChar(0x81);
-    QTest::newRow("broken utf-8") << QByteArray("\xC3(") << QString::fromUtf8("Ã(");
-    QTest::newRow("empty") << QByteArray() << QString();
-}
-
-void TestToolkit::decodesQuizText()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QCOMPARE(TextDecoder::decode(bytes.toStdString()), text);
+    TestSeams::reset();
 }
 
 void TestToolkit::openDialogFilter_data()
@@ -133,7 +113,6 @@ void TestToolkit::hostileTextStaysPlain()
 {
     QFETCH(QString, text);
     QFETCH(QString, terminal);
-    MessageBox::resetSeam();
     MessageBox::setNextAnswer(MessageBox::Answer::Ok);
     MessageBox::show(nullptr, text, text, MessageBox::Buttons::Ok, text);
     QCOMPARE(MessageBox::lastText(), text);
@@ -212,7 +191,6 @@ void TestToolkit::clipLimits()
 
     SoundPlayer player;
     player.play(clip.fileName());
-    SoundPlayer::setRecorder({});
 
     QCOMPARE(played, problem.isEmpty() ? QStringList { clip.fileName() } : QStringList());
 }
@@ -247,7 +225,6 @@ void TestToolkit::shellOpenerSortsTargets()
         target = documentFile.fileName();
 
     const ShellOpener::Result result = ShellOpener::open(target);
-    ShellOpener::setRecorder({});
 
     QCOMPARE(int(result.error), error);
     QCOMPARE(result.description.isEmpty(), error == 0);
@@ -294,7 +271,6 @@ void TestToolkit::soundSwitchedOffLoadsNothing()
     player.setEnabled(false);
     SoundPlayer::setRecorder([&](const QString &name) { played << name; });
     player.play(MATCHMAKER_DATA_DIR "/kestsound.wav");
-    SoundPlayer::setRecorder({});
     player.prepare();
 
     QVERIFY(played.isEmpty());
@@ -371,31 +347,6 @@ void TestToolkit::settingsFile()
         QVERIFY(file.setPermissions(QFileDevice::ReadOwner) && file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
     }
-}
-
-void TestToolkit::fileNamesKeepTheirBytes_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("ascii") << QByteArray("quiz.qzt") << "quiz.qzt";
-    QTest::newRow("utf-8") << QByteArray("caf\xC3\xA9.qzt") << QString::fromUtf8("café.qzt");
-    QTest::newRow("latin-1") << QByteArray("caf\xE9.qzt") << "caf\\xe9.qzt";
-    QTest::newRow("cut sequence") << QByteArray("\xE2\x82.qzt") << R"(\xe2\x82.qzt)";
-    QTest::newRow("encoded surrogate") << QByteArray("\xED\xB3\xA9") << R"(\xed\xb3\xa9)";
-    QTest::newRow("beyond unicode") << QByteArray("\xF4\x90\x80\x80") << R"(\xf4\x90\x80\x80)";
-    // U+10080 ends in the surrogate U+DC80, which must not be taken for an escaped byte.
-    QTest::newRow("pair beside a byte")
-        << QByteArray("\xF0\x90\x82\x80\x80") << QString::fromUtf8("\xF0\x90\x82\x80") + "\\x80";
-}
-
-// A name that is not UTF-8 comes back byte for byte, and is shown with those bytes escaped.
-void TestToolkit::fileNamesKeepTheirBytes()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, shown);
-    const QString name = FileName::fromNative(bytes);
-    QCOMPARE(FileName::toNative(name), bytes);
-    QCOMPARE(FileName::shown(name), shown);
 }
 
 QTEST_MAIN(TestToolkit)

@@ -3,6 +3,7 @@
 #include "MousePointer.h"
 #include "PropertyBag.h"
 #include "ShellOpener.h"
+#include "TestSeams.h"
 #include "URLLink.h"
 
 #include <QGuiApplication>
@@ -60,6 +61,7 @@ private:
 
 void TestURLLink::init()
 {
+    TestSeams::reset();
     opened.clear();
     pointerWhileOpening.clear();
     desktopAccepts = true;
@@ -74,7 +76,6 @@ void TestURLLink::init()
 
 void TestURLLink::cleanup()
 {
-    ShellOpener::setRecorder({});
     MousePointer::set(MousePointer::Default);
 }
 

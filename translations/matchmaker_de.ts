@@ -259,10 +259,6 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <source>Brindlecast Match Maker</source>
         <translation>Brindlecast-Partnertest</translation>
     </message>
-    <message>
-        <source>Qzt Files  (*.QZT)|*.QZT</source>
-        <translation>Qzt-Dateien  (*.QZT)|*.QZT</translation>
-    </message>
 </context>
 <context>
     <name>QuestionBlock</name>
@@ -611,6 +607,13 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>it would be larger than %1 MiB, too large for the quiz editor.</source>
         <translation>sie wäre größer als %1 MiB, zu groß für den Quiz-Editor.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizFileFilter</name>
+    <message>
+        <source>Qzt Files  (*.QZT)|*.QZT</source>
+        <translation>Qzt-Dateien  (*.QZT)|*.QZT</translation>
     </message>
 </context>
 <context>

@@ -259,10 +259,6 @@ Une commande erronée se termine avec le code 2.
         <source>Brindlecast Match Maker</source>
         <translation>Brindlecast – Test d’affinités</translation>
     </message>
-    <message>
-        <source>Qzt Files  (*.QZT)|*.QZT</source>
-        <translation>Fichiers Qzt  (*.QZT)|*.QZT</translation>
-    </message>
 </context>
 <context>
     <name>QuestionBlock</name>
@@ -611,6 +607,13 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>it would be larger than %1 MiB, too large for the quiz editor.</source>
         <translation>il dépasserait %1 Mio, trop pour l’éditeur de quiz.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizFileFilter</name>
+    <message>
+        <source>Qzt Files  (*.QZT)|*.QZT</source>
+        <translation>Fichiers Qzt  (*.QZT)|*.QZT</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "PlainText.h"
 
-#include <QTextDocument>
-
 namespace {
 
 bool isControl(QChar c)
@@ -13,9 +11,11 @@ bool isControl(QChar c)
 
 } // namespace
 
+// A text without '<' holds no tag, so Qt never takes it for rich text; any other is escaped,
+// which shows the same characters whether or not Qt would have taken it for rich text.
 QString PlainText::toolTip(const QString &text)
 {
-    if (!Qt::mightBeRichText(text))
+    if (!text.contains('<'))
         return text;
     return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }

@@ -8,8 +8,8 @@
 class PlainText
 {
 public:
-    // For a tooltip, which Qt takes as rich text whenever it looks like HTML: such text is
-    // escaped and kept on one line as typed; any other text comes back unchanged.
+    // For a tooltip, which Qt takes as rich text whenever it looks like HTML: text that could be
+    // is escaped and kept on one line as typed; any other text comes back unchanged.
     static QString toolTip(const QString &text);
 
     // For a terminal: control characters (C0, DEL and C1), which could move the cursor, recolour

@@ -3,18 +3,24 @@
 
 #include "ui_QuestionBlock.h"
 
+#include "FormControls.h"
 #include "PlainText.h"
 
 QuestionBlock::QuestionBlock(int question, QWidget *parent)
     : QGroupBox(parent), ui(std::make_unique<Ui::QuestionBlock>())
 {
     ui->setupUi(this);
-    fields = { ui->question, ui->answerA, ui->answerB, ui->answerC, ui->answerD };
-    votes = { ui->votesA, ui->votesB, ui->votesC, ui->votesD };
+    static_assert(QuizBlockLines == 5 && QuizAnswerCount == 4,
+                  "QuestionBlock.ui holds the question, answerA to answerD and votesA to votesD");
+    fields = controlsByName<QLineEdit, QuizBlockLines>(*this, [](std::size_t i) {
+        return i == 0 ? QStringLiteral("question") : QStringLiteral("answer") + answerLetter(i - 1);
+    });
+    votes = controlsByName<QLabel, QuizAnswerCount>(
+        *this, [](std::size_t k) { return QStringLiteral("votes") + answerLetter(k); });
     setTitle(tr("Question %1").arg(question));
     ui->question->setAccessibleName(tr("Question %1").arg(question));
     for (std::size_t k = 0; k < QuizAnswerCount; ++k) {
-        const QChar letter('A' + static_cast<char>(k));
+        const QChar letter = answerLetter(k);
         fields[k + 1]->setAccessibleName(tr("Question %1, answer %2").arg(question).arg(letter));
         // Names are quiz text: never markup, and a long one must not widen the window.
         votes[k]->setTextFormat(Qt::PlainText);

@@ -8,10 +8,11 @@
 #include "DesignFont.h"
 #include "DroppedFile.h"
 #include "FileName.h"
+#include "FormControls.h"
 #include "MessageBox.h"
 #include "PropertyBag.h"
-#include "QuizEditor.h"
 #include "QuizFileError.h"
+#include "QuizFileFilter.h"
 #include "QuizTexts.h"
 #include "TextDecoder.h"
 #include "Twips.h"
@@ -60,8 +61,12 @@ Main::Main(QWidget *parent)
     QApplication::setFont(font());
     ui->setupUi(this);
     QApplication::setFont(desktopFont);
-    textBoxes = { ui->Text0, ui->Text1, ui->Text2, ui->Text3, ui->Text4 };
-    answerButtons = { ui->Command2, ui->Command3, ui->Command4, ui->Command5 };
+    // Main.ui holds the boxes Text0 to Text4 and the answer buttons Command2 to Command5.
+    static_assert(QuizBlockLines == 5 && QuizAnswerCount == 4, "Main.ui holds five boxes and four answers");
+    textBoxes = controlsByName<QPlainTextEdit, QuizBlockLines>(
+        *this, [](std::size_t i) { return QStringLiteral("Text%1").arg(i); });
+    answerButtons = controlsByName<QPushButton, QuizAnswerCount>(
+        *this, [](std::size_t k) { return QStringLiteral("Command%1").arg(k + 2); });
     setFixedSize(size());
     applyDesignLook();
     setUpAnswerKeys();
@@ -74,11 +79,7 @@ Main::Main(QWidget *parent)
     ui->Command1->setFocus();
 }
 
-// The editor belongs to no window, so nothing else would delete it.
-Main::~Main()
-{
-    delete ownEditor;
-}
+Main::~Main() = default;
 
 void Main::applyDesignLook()
 {
@@ -142,10 +143,12 @@ void Main::setUpAnswerKeys()
 void Main::connectHandlers()
 {
     connect(ui->Command1, &QPushButton::clicked, this, &Main::Command1_Click);
-    connect(ui->Command2, &QPushButton::clicked, this, &Main::Command2_Click);
-    connect(ui->Command3, &QPushButton::clicked, this, &Main::Command3_Click);
-    connect(ui->Command4, &QPushButton::clicked, this, &Main::Command4_Click);
-    connect(ui->Command5, &QPushButton::clicked, this, &Main::Command5_Click);
+    // The design's handlers, one for each answer button in turn.
+    const std::array<void (Main::*)(), QuizAnswerCount> answerHandlers {
+        &Main::Command2_Click, &Main::Command3_Click, &Main::Command4_Click, &Main::Command5_Click
+    };
+    for (std::size_t k = 0; k < QuizAnswerCount; ++k)
+        connect(answerButtons[k], &QPushButton::clicked, this, answerHandlers[k]);
     // The audio stack loads in the background from the first answer on: twenty answers come
     // before the first clip, and a window that is only looked at never loads it.
     for (auto *button : answerButtons)
@@ -316,7 +319,7 @@ void Main::closeWindow()
 
 void Main::Command1_Click()
 {
-    Cdlog1.setFilter(quizFilter());
+    Cdlog1.setFilter(QuizFileFilter::forOpenDialog());
     if (!Cdlog1.show(this))
         return;
     startChosenQuiz(Cdlog1.fileName());
@@ -375,10 +378,8 @@ void Main::answer(int index)
     quizFlow.RecordAnswer(index);
 }
 
-void Main::tryQuiz(const QuizText &lines, QuizEditor *from)
+void Main::tryQuiz(const QuizText &lines)
 {
-    if (from)
-        editor = from;
     quizFlow.StartNewQuiz(lines);
     if (!isVisible())
         showCentred();
@@ -388,23 +389,7 @@ void Main::tryQuiz(const QuizText &lines, QuizEditor *from)
 
 void Main::editQuiz()
 {
-    if (!editor) {
-        ownEditor = new QuizEditor;
-        ownEditor->setAttribute(Qt::WA_DeleteOnClose);
-        connect(ownEditor, &QuizEditor::tryQuizRequested, this,
-                [this](const QuizText &lines) { tryQuiz(lines); });
-        const auto &file = quizFlow.currentQuizFile();
-        if (file.empty()) {
-            ownEditor->startFromLines(quizFlow.QuizLines());
-        } else if (!ownEditor->openFile(FileName::fromNative(file.native()))) {
-            delete ownEditor;
-            return;
-        }
-        editor = ownEditor;
-    }
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+    emit editQuizRequested(quizFlow.currentQuizFile(), quizFlow.QuizLines());
 }
 
 void Main::goBack()

@@ -3,6 +3,7 @@
 
 #include "FileName.h"
 #include "Message.h"
+#include "Placeholders.h"
 #include "QuizFileError.h"
 #include "TextDecoder.h"
 
@@ -10,25 +11,6 @@
 #include <QStringList>
 
 namespace {
-
-// Fills the places %1 to %9 in one pass, so an argument holding "%2" stays as it is (QString::arg
-// applied once per argument would fill it too).
-QString fillPlaces(const QString &text, const QStringList &arguments)
-{
-    QString filled;
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const bool place
-            = text[at] == '%' && at + 1 < text.size() && text[at + 1] >= '1' && text[at + 1] <= '9';
-        const qsizetype index = place ? text[at + 1].unicode() - '1' : 0;
-        if (place && index < arguments.size()) {
-            filled += arguments[index];
-            ++at;
-        } else {
-            filled += text[at];
-        }
-    }
-    return filled;
-}
 
 QString translatedTemplate(const char *text)
 {
@@ -55,7 +37,7 @@ QString QuizTexts::lines(const std::vector<Message> &messages)
 
 QString QuizTexts::describe(const QuizFileError &error)
 {
-    return fillPlaces(
-        translatedTemplate(QuizFileError::Heading),
-        { FileName::shown(FileName::fromNative(error.path().native())), translated(error.problem()) });
+    const QStringList arguments { FileName::shown(FileName::fromNative(error.path().native())),
+                                  translated(error.problem()) };
+    return fillPlaces(translatedTemplate(QuizFileError::Heading), arguments);
 }

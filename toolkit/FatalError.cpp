@@ -16,13 +16,20 @@ namespace {
 
 std::function<void(int)> &exitHandler()
 {
-    static std::function<void(int)> handler = [](int status) {
-        std::fflush(nullptr);
-        // Ends at once: the error came from inside an event handler, so nothing after it can
-        // be trusted to unwind cleanly.
-        std::quick_exit(status);
-    };
+    static std::function<void(int)> handler;
     return handler;
+}
+
+void end(int status)
+{
+    if (exitHandler()) {
+        exitHandler()(status);
+        return;
+    }
+    std::fflush(nullptr);
+    // Ends at once: the error came from inside an event handler, so nothing after it can be
+    // trusted to unwind cleanly.
+    std::quick_exit(status);
 }
 
 struct Guard
@@ -51,7 +58,7 @@ void FatalError::show(const QString &title, const QString &message)
 {
     MessageBox::show(QApplication::activeWindow(), title, message, MessageBox::Buttons::Ok);
     if (unsavedWorkMayEnd())
-        exitHandler()(1);
+        end(1);
 }
 
 void FatalError::guardUnsavedWork(QObject *owner, std::function<bool()> mayEnd)

@@ -5,12 +5,13 @@
 
 #include "FatalError.h"
 #include "FileName.h"
+#include "FormControls.h"
 #include "LineBreakValidator.h"
-#include "Main.h"
 #include "MessageBox.h"
 #include "QuestionBlock.h"
 #include "QuizChecker.h"
 #include "QuizFileError.h"
+#include "QuizFileFilter.h"
 #include "QuizTexts.h"
 #include "SaveFile.h"
 #include "TextDecoder.h"
@@ -40,10 +41,12 @@ QuizEditor::QuizEditor(QWidget *parent) : QMainWindow(parent), ui(std::make_uniq
 {
     ui->setupUi(this);
     buildQuestionBlocks();
-    const std::array<QLineEdit *, QuizAnswerCount> names { ui->nameA, ui->nameB, ui->nameC, ui->nameD };
+    static_assert(QuizAnswerCount == 4, "QuizEditor.ui holds the name fields nameA to nameD");
+    const auto names = controlsByName<QLineEdit, QuizAnswerCount>(
+        *this, [](std::size_t k) { return QStringLiteral("name") + answerLetter(k); });
     for (std::size_t k = 0; k < names.size(); ++k) {
         fields[QuizNameLine + k] = names[k];
-        names[k]->setAccessibleName(tr("Name for answer %1").arg(QChar('A' + static_cast<char>(k))));
+        names[k]->setAccessibleName(tr("Name for answer %1").arg(answerLetter(k)));
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
         fields[i]->setValidator(new LineBreakValidator(fields[i]));
@@ -134,7 +137,7 @@ void QuizEditor::open()
 {
     if (!maySetAside())
         return;
-    fileDialog.setFilter(Main::quizFilter());
+    fileDialog.setFilter(QuizFileFilter::forOpenDialog());
     if (fileDialog.show(this))
         openFile(fileDialog.fileName());
 }
@@ -150,7 +153,7 @@ bool QuizEditor::saveAs()
 {
     if (refusedForErrors())
         return false;
-    fileDialog.setFilter(Main::quizFilter());
+    fileDialog.setFilter(QuizFileFilter::forOpenDialog());
     if (!fileDialog.showSave(this, QStringLiteral("qzt")))
         return false;
     return writeTo(fileDialog.fileName());

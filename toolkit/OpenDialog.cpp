@@ -79,3 +79,8 @@ void OpenDialog::setNextFileName(const QString &name)
 {
     queuedNames().push_back(name);
 }
+
+void OpenDialog::resetSeam()
+{
+    queuedNames().clear();
+}

@@ -19,6 +19,7 @@ public:
     // work or let it go (true), or keep the program running so that it can be saved (false).
     static void guardUnsavedWork(QObject *owner, std::function<bool()> mayEnd);
 
-    // Test seam: called with the exit status instead of ending the process.
+    // Test seam: called with the exit status instead of ending the process; an empty handler ends
+    // the process again.
     static void setExitHandler(std::function<void(int status)> handler);
 };

@@ -27,6 +27,8 @@ public:
     // Test seam: the next show() or showSave() takes this as the user's choice; an empty name
     // is Cancel.
     static void setNextFileName(const QString &name);
+    // Forgets the queued choices.
+    static void resetSeam();
 
 private:
     bool choose(QWidget *parent, bool saving, const QString &defaultSuffix);

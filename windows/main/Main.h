@@ -8,7 +8,6 @@
 #include "Randomizer.h"
 #include "SoundPlayer.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -20,7 +19,6 @@ class ContextMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTimer;
-class QuizEditor;
 
 namespace Ui {
 class Main;
@@ -47,8 +45,6 @@ class Main : public QWidget, public QuizHost
 public:
     // The title of the box that says a quiz file cannot be loaded.
     static QString fileErrorTitle() { return tr("Brindlecast Match Maker"); }
-    // The Open dialog's filter, "description|pattern".
-    static QString quizFilter() { return tr("Qzt Files  (*.QZT)|*.QZT"); }
     static inline const QString WebAddress = QStringLiteral("https://www.brindlecast.example/");
     static inline const QString ContactAddress = QStringLiteral("matchmaker@brindlecast.example");
 
@@ -63,8 +59,8 @@ public:
 
     const ExtraQZT &quiz() const { return quizFlow; }
     const OpenDialog &openDialog() const { return Cdlog1; }
-    // Ctrl+E: opens the quiz editor on the quiz being taken. Not on any control of the design;
-    // menus may list it.
+    // Ctrl+E: asks for the quiz being taken to be edited (editQuizRequested). Not on any control
+    // of the design; menus may list it.
     const QAction *editQuizAction() const { return editAction; }
     const SoundPlayer &soundPlayer() const { return sound; }
     const ContextMenu &contextMenu() const { return *menu; }
@@ -94,16 +90,22 @@ public slots:
     // Timer2 asks for a new banner picture drawn at random from 1.jpg to 10.jpg.
     void Timer2_Timer();
     // Starts a new vote on a quiz held in memory, such as one being written, and brings the
-    // window to the front. Ctrl+E then brings back the editor it came from, if given.
-    void tryQuiz(const QuizText &lines, QuizEditor *from = nullptr);
-    // Opens the quiz editor on the quiz being taken, or brings the open one to the front.
+    // window to the front.
+    void tryQuiz(const QuizText &lines);
+    // Asks for the quiz being taken to be edited.
     void editQuiz();
+
     // Takes the last answer back and shows the question before.
     void goBack();
     // Starts or stops both banner timers; stopped, the picture stays where it is.
     void setBannerMoving(bool moving);
     // Off, no clip is played and the audio stack is not loaded.
     void setSoundOn(bool on);
+
+signals:
+    // The quiz being taken is to be edited: its file, or none for a quiz held in memory, and its
+    // lines either way.
+    void editQuizRequested(const std::filesystem::path &file, const QuizText &lines);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -148,9 +150,4 @@ private:
     std::int16_t scrollX = 0;
     std::int16_t pictureNumber = 0;
     QAction *editAction = nullptr;
-    // The editor Ctrl+E brings to the front: the one the window opened, or the one whose quiz is
-    // being tried. Each is a window of its own, so that closing the main window leaves unsaved
-    // work open; only the one it opened is the window's to delete.
-    QPointer<QuizEditor> editor;
-    QPointer<QuizEditor> ownEditor;
 };

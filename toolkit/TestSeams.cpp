@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#include "TestSeams.h"
+
+#include "FatalError.h"
+#include "MessageBox.h"
+#include "OpenDialog.h"
+#include "SaveFile.h"
+#include "ShellOpener.h"
+#include "SoundPlayer.h"
+
+void TestSeams::reset()
+{
+    MessageBox::resetSeam();
+    OpenDialog::resetSeam();
+    SoundPlayer::setRecorder({});
+    ShellOpener::setRecorder({});
+    SaveFile::setNextFailure({});
+    FatalError::setExitHandler({});
+}

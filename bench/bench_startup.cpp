@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Prints what start-up costs the program beside an empty Qt window of the same size, each run in
-// turn with the other, as medians of several runs with their ratios:
-// - from inside: the time from process start to the window painted with question 1 in place, and
-//   the peak resident memory until then (the program reports the paint and ends);
-// - from outside, on an X server: the time from process start to the window being mapped, as the
-//   X server reports it, and the peak resident memory 2 s later, once the program has loaded its
-//   audio plugin and drawn its first banner pictures.
-// Targets: the paint within 1.5 times the empty window's time and 1.3 times its memory; the map
-// and the memory 2 s after it within 1.3 times.
+// Prints what start-up costs the program beside an empty Qt window of the same size, in adjacent
+// pairs (the program, then the empty window), as medians of the pairs:
+// - from inside, where a person looks: the time from process start to the window painted with
+//   question 1 in place, and the peak resident memory until then (the program reports the paint
+//   and ends); without a session bus, and again with one (dbus-daemon), as on a desktop;
+// - from outside, on an X server, for information: the time from process start to the window
+//   being mapped, as the X server reports it, and the peak resident memory 2 s later, once the
+//   program has loaded its audio plugin and drawn its first banner pictures.
+// Target: the paint within 1.3 times the empty window's time, as the median of the pairs' ratios,
+// and the memory within 1.3 times its memory.
 //
-// Usage: bench_startup MATCHMAKER BARE_WINDOW DATA_DIR [RUNS]
+// Usage: bench_startup MATCHMAKER BARE_WINDOW DATA_DIR [PAIRS]   (at least 31 pairs by default)
 // The platform is whatever QT_QPA_PLATFORM says (offscreen when unset); run it under xvfb-run
 // with QT_QPA_PLATFORM=xcb to include a real X server, which the outside figures need.
 #include <xcb/xcb.h>
@@ -25,6 +26,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <cerrno>
@@ -59,20 +61,82 @@ long long monotonicNs()
     std::exit(2);
 }
 
-// The environment of this process, with the start-up probe switched on or left out.
+// The session bus the runs see: none, or the address of one the benchmark started.
+std::string &busSetting()
+{
+    static std::string setting;
+    return setting;
+}
+
+// The environment of this process, with the start-up probe switched on or left out, and the
+// session bus of busSetting().
 std::vector<char *> environment(bool probe)
 {
     static char probeSetting[] = "MATCHMAKER_STARTUP_PROBE=1";
     std::vector<char *> variables;
     for (char **variable = environ; *variable; ++variable) {
-        if (std::strncmp(*variable, "MATCHMAKER_STARTUP_PROBE=", 25) != 0)
+        if (std::strncmp(*variable, "MATCHMAKER_STARTUP_PROBE=", 25) != 0
+            && std::strncmp(*variable, "DBUS_SESSION_BUS_ADDRESS=", 25) != 0)
             variables.push_back(*variable);
     }
     if (probe)
         variables.push_back(probeSetting);
+    if (!busSetting().empty())
+        variables.push_back(busSetting().data());
     variables.push_back(nullptr);
     return variables;
 }
+
+// A private session bus for the runs that are to see one: dbus-daemon, ended with the benchmark.
+class PrivateBus
+{
+public:
+    // Nothing when dbus-daemon cannot be started.
+    static std::unique_ptr<PrivateBus> start()
+    {
+        int pipeFds[2];
+        if (pipe(pipeFds) != 0)
+            return nullptr;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+        char *argv[] = { const_cast<char *>("dbus-daemon"), const_cast<char *>("--session"),
+                         const_cast<char *>("--nofork"), const_cast<char *>("--print-address=1"), nullptr };
+        pid_t daemon = 0;
+        const bool started = posix_spawnp(&daemon, "dbus-daemon", &actions, nullptr, argv, environ) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+        close(pipeFds[1]);
+        std::string address;
+        char c = 0;
+        while (started && read(pipeFds[0], &c, 1) == 1 && c != '\n')
+            address += c;
+        close(pipeFds[0]);
+        if (!started)
+            return nullptr;
+        if (address.empty()) {
+            kill(daemon, SIGTERM);
+            waitpid(daemon, nullptr, 0);
+            return nullptr;
+        }
+        return std::unique_ptr<PrivateBus>(new PrivateBus(daemon, address));
+    }
+    ~PrivateBus()
+    {
+        kill(daemon, SIGTERM);
+        waitpid(daemon, nullptr, 0);
+    }
+    PrivateBus(const PrivateBus &) = delete;
+    PrivateBus &operator=(const PrivateBus &) = delete;
+
+    std::string setting() const { return "DBUS_SESSION_BUS_ADDRESS=" + address; }
+
+private:
+    PrivateBus(pid_t daemon, std::string address) : daemon(daemon), address(std::move(address)) { }
+
+    pid_t daemon;
+    std::string address;
+};
 
 pid_t spawn(const std::string &program, posix_spawn_file_actions_t *actions, bool probe)
 {
@@ -226,14 +290,19 @@ T median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
-struct Series
+// Adjacent pairs of runs: the program's and the empty window's, one after the other.
+struct Pairs
 {
-    std::vector<double> ms;
-    std::vector<long> kib;
-    void add(const Run &run)
+    std::vector<double> appMs, bareMs, timeRatios, memoryRatios;
+    std::vector<long> appKiB, bareKiB;
+    void add(const Run &app, const Run &bare)
     {
-        ms.push_back(run.milliseconds);
-        kib.push_back(run.peakKiB);
+        appMs.push_back(app.milliseconds);
+        bareMs.push_back(bare.milliseconds);
+        appKiB.push_back(app.peakKiB);
+        bareKiB.push_back(bare.peakKiB);
+        timeRatios.push_back(app.milliseconds / bare.milliseconds);
+        memoryRatios.push_back(static_cast<double>(app.peakKiB) / static_cast<double>(bare.peakKiB));
     }
 };
 
@@ -242,18 +311,23 @@ const char *verdict(double ratio, double target)
     return ratio <= target ? "met" : "NOT MET";
 }
 
-void printComparison(const char *event, const char *memoryWhen, const Series &app, const Series &bare,
-                     double timeTarget)
+// The medians; with a target, the verdict on the median of the pairs' ratios.
+void printPairs(const char *what, const char *memoryWhen, const Pairs &pairs, bool judged)
 {
-    std::printf("matchmaker:  %.1f ms to window %s, peak resident %ld KiB %s\n", median(app.ms), event,
-                median(app.kib), memoryWhen);
-    std::printf("bare window: %.1f ms to window %s, peak resident %ld KiB %s\n", median(bare.ms), event,
-                median(bare.kib), memoryWhen);
-    const double timeRatio = median(app.ms) / median(bare.ms);
-    const double memoryRatio = static_cast<double>(median(app.kib)) / static_cast<double>(median(bare.kib));
-    std::printf("ratios, window %s: time %.2fx (target <= %.1fx, %s), memory %.2fx (target <= 1.3x, %s)\n",
-                event, timeRatio, timeTarget, verdict(timeRatio, timeTarget), memoryRatio,
-                verdict(memoryRatio, 1.3));
+    std::printf("%s, median of %zu pairs:\n", what, pairs.appMs.size());
+    std::printf("  matchmaker:  %.1f ms, peak resident %ld KiB %s\n", median(pairs.appMs),
+                median(pairs.appKiB), memoryWhen);
+    std::printf("  bare window: %.1f ms, peak resident %ld KiB %s\n", median(pairs.bareMs),
+                median(pairs.bareKiB), memoryWhen);
+    const double time = median(pairs.timeRatios);
+    const double memory = median(pairs.memoryRatios);
+    std::vector<double> sorted = pairs.timeRatios;
+    std::sort(sorted.begin(), sorted.end());
+    std::printf("  ratios: time %.2fx (quartiles %.2f and %.2f), memory %.2fx", time,
+                sorted[sorted.size() / 4], sorted[sorted.size() * 3 / 4], memory);
+    if (judged)
+        std::printf("; targets <= 1.3x: time %s, memory %s", verdict(time, 1.3), verdict(memory, 1.3));
+    std::printf("\n");
 }
 
 } // namespace
@@ -261,10 +335,10 @@ void printComparison(const char *event, const char *memoryWhen, const Series &ap
 int main(int argc, char **argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s MATCHMAKER BARE_WINDOW DATA_DIR [RUNS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s MATCHMAKER BARE_WINDOW DATA_DIR [PAIRS]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 15;
+    const int pairs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 31;
     useFreshSettings();
     // The programs are named from where the benchmark was started, before it enters DATA_DIR.
     char *app = realpath(argv[1], nullptr);
@@ -278,24 +352,40 @@ int main(int argc, char **argv)
     const auto watcher
         = std::strcmp(std::getenv("QT_QPA_PLATFORM"), "xcb") == 0 ? MapWatcher::connect() : nullptr;
 
-    Series appPaint, barePaint, appMap, bareMap;
+    std::printf("platform %s; each pair the program, then the empty window\n",
+                std::getenv("QT_QPA_PLATFORM"));
     paintRun(app); // warm the page cache for both before measuring
     paintRun(bare);
-    for (int i = 0; i < runs; ++i) {
-        appPaint.add(paintRun(app));
-        barePaint.add(paintRun(bare));
-        if (watcher) {
-            appMap.add(mapRun(app, *watcher));
-            bareMap.add(mapRun(bare, *watcher));
-        }
+    // One pair: the program first, then the empty window (arguments have no order of their own).
+    const auto paintPair = [&](Pairs &into) {
+        const Run appRun = paintRun(app);
+        into.add(appRun, paintRun(bare));
+    };
+    Pairs painted;
+    for (int i = 0; i < pairs; ++i)
+        paintPair(painted);
+    printPairs("window painted with question 1, no session bus", "until then", painted, true);
+
+    if (const auto bus = PrivateBus::start()) {
+        busSetting() = bus->setting();
+        Pairs withBus;
+        for (int i = 0; i < pairs; ++i)
+            paintPair(withBus);
+        busSetting().clear();
+        printPairs("window painted with question 1, with a session bus", "until then", withBus, true);
+    } else {
+        std::printf("with a session bus: not measured, dbus-daemon cannot be started\n");
     }
 
-    std::printf("platform %s, median of %d interleaved runs\n", std::getenv("QT_QPA_PLATFORM"), runs);
-    printComparison("painted", "until then", appPaint, barePaint, 1.5);
     if (!watcher) {
         std::printf("window mapped: not measured, it needs an X server (xvfb-run, QT_QPA_PLATFORM=xcb)\n");
         return 0;
     }
-    printComparison("mapped", "2 s later", appMap, bareMap, 1.3);
+    Pairs mapped;
+    for (int i = 0; i < pairs; ++i) {
+        const Run appRun = mapRun(app, *watcher);
+        mapped.add(appRun, mapRun(bare, *watcher));
+    }
+    printPairs("for information: window mapped, no session bus", "2 s later", mapped, false);
     return 0;
 }

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The quiz engine of the web page, with the rules of the program's (quiz/ExtraQZT). No page
-// here, so Node runs it beside the program's engine in the tests.
+// The page's quiz engine, with the rules of quiz/ExtraQZT; free of the page, so Node can test it.
 var MatchMakerEngine = (function () {
     'use strict';
     var QUESTIONS = 20;
@@ -14,7 +13,7 @@ var MatchMakerEngine = (function () {
         });
     }
 
-    // A name with direction controls is isolated, so it cannot reorder the sentence it is in.
+    // A name with direction controls is isolated, so that it cannot reorder the sentence.
     function isolatedIfBidi(name) {
         return BIDI_CONTROL.test(name) ? '\u2068' + name + '\u2069' : name;
     }
@@ -51,8 +50,8 @@ var MatchMakerEngine = (function () {
         return this.answers.length > 0;
     };
 
-    // A vote for answer k (0 to 3), then the next question or, after the last, the results. The
-    // program counts in 16 bits: a vote past 32767 is lost, and Back has nothing to withdraw.
+    // A vote for answer k (0 to 3), then the next question or the results. Votes are 16-bit in the
+    // program: one past 32767 is lost, and Back has nothing to withdraw for it.
     Quiz.prototype.recordAnswer = function (k) {
         if (this.result)
             return;
@@ -76,8 +75,7 @@ var MatchMakerEngine = (function () {
         this.questionStart -= 5;
     };
 
-    // The largest tally wins, on a tie the later name; an empty name is no winner. The results end
-    // the pass: nothing is left to take back.
+    // The largest tally wins, on a tie the later name; an empty name is no winner. The pass ends.
     Quiz.prototype.showResults = function () {
         var most = Math.max.apply(null, this.tallies);
         var winner = this.tallies.lastIndexOf(most);

@@ -67,8 +67,8 @@
         syncTimer();
     }
 
-    // As the window's banner: 500 twips (15 to a pixel) right each second, back to the left once past
-    // the outer width, and a random one of ten pictures; a missing one leaves the picture as it is.
+    // As in the window: 500 twips (15 to a pixel) right each second, back to the left once past the
+    // outer width, and a random one of ten pictures (a missing one changes nothing).
     function tick() {
         var left = scrollX + 500;
         banner.style.transform = 'translateX(' + left / 15 + 'px)';
@@ -260,7 +260,7 @@
             bySelection();
     }
 
-    // A to D answer and Backspace takes back, as in the window; M and P are its menu's switches.
+    // As in the window: A to D answer, Backspace takes back, M and P switch sound and banner.
     function onKey(event) {
         var key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
         var k = key.length === 1 ? 'ABCD'.indexOf(key) : -1;
@@ -313,10 +313,6 @@
     setPicture('image1', data.logo, T('Brindlecast logo'));
     setLink('urllink1', T('Website:  %1'), data.web, /^https?:\/\//i.test(data.web) ? data.web : '#');
     setLink('urllink2', T('Email:  %1'), data.contact, 'mailto:' + data.contact);
-    setSwitch('sound', stored('sound') !== 'off');
-    // Where the reader asks for less motion, the banner waits until switched on.
-    setSwitch('move', stored('move') === 'on' ||
-        (!stored('move') && !matchMedia('(prefers-reduced-motion: reduce)').matches));
     $('command1').hidden = quizzes.length < 2;
     quizzes.forEach(function (entry) {
         var button = $('quizList').appendChild(document.createElement('li')).appendChild(document.createElement('button'));
@@ -347,4 +343,13 @@
     else
         showView('choice');
     fitCaptions();
+    // The first use of storage can wait on the browser, so the switches are read after the first
+    // paint. Where less motion is asked for, the banner waits until switched on.
+    requestAnimationFrame(function () {
+        setTimeout(function () {
+            setSwitch('sound', stored('sound') !== 'off');
+            setSwitch('move', stored('move') === 'on' ||
+                (!stored('move') && !matchMedia('(prefers-reduced-motion: reduce)').matches));
+        });
+    });
 }());

@@ -182,7 +182,9 @@ async function phone(browser) {
             small.length ? `${w}: ${small.length} controls under 44x44` : ''];
     }, where);
     try {
-        const motion = () => page.evaluate(() => [document.getElementById('move').getAttribute('aria-pressed'), window.testRunning.size]);
+        // The switches are read once the page is painted: a frame and a task later.
+        const motion = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(() => resolve(
+            [document.getElementById('move').getAttribute('aria-pressed'), window.testRunning.size]), 50))));
         check(JSON.stringify(await motion()) === '["false",0]', 'banner still where less motion is asked for');
         await page.keyboard.press('P');
         await page.reload();

@@ -160,6 +160,7 @@
             line: result.noWinner ? T('Most compatible with all the guys')
                 : Engine.fill(T('Most compatible with %1'), [words.name]),
             details: words.details,
+            names: quiz.lines.slice(100).map(Engine.isolatedIfBidi),
             tallies: result.tallies,
             winner: result.winner
         };
@@ -208,9 +209,11 @@
         write(g, shown.line, 210, 48, '#fff');
         for (var k = 0; k < 4; ++k) {
             var y = 262 + k * 88;
-            write(g, shown.details[k], y + 40, 32, '#fff', 470);
+            var bar = 4 + 520 * shown.tallies[k] / most;
+            write(g, shown.names[k], y + 40, 32, '#fff', 470);
+            g.fillText(shown.tallies[k], 572 + bar, y + 40);
             g.fillStyle = k === shown.winner ? '#6b6bff' : '#808080';
-            g.fillRect(560, y, 4 + 576 * shown.tallies[k] / most, 56);
+            g.fillRect(560, y, bar, 56);
         }
         canvas.toBlob(function (blob) {
             if (blob)

@@ -62,7 +62,7 @@
             if (remember)
                 localStorage.setItem('matchmaker.' + id, on ? 'on' : 'off');
         } catch (refused) {
-            // As above.
+            // Then the switch lasts this visit.
         }
         syncTimer();
     }

@@ -5,7 +5,7 @@
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { DATA, exportQuizzes, launch, openPage, finish } = require('./common.js');
+const { DATA, exportQuizzes, launch, openPage, within, finish } = require('./common.js');
 
 const AXE = fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
 const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'];
@@ -14,8 +14,8 @@ let passed = 0;
 
 async function audit(page, where) {
     // No preload: axe would fetch the style sheets itself, which file:// refuses.
-    const violations = await page.evaluate((tags) => window.axe.run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
-        .then((result) => result.violations.map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`)), TAGS);
+    const violations = await within(60000, `axe at ${where}`, page.evaluate((tags) => window.axe.run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
+        .then((result) => result.violations.map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`)), TAGS));
     violations.forEach((violation) => failures.push(`${where}: ${violation}`));
     passed += violations.length ? 0 : 1;
 }

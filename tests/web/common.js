@@ -125,6 +125,13 @@ function expectedResult(lines, keys, table = {}) {
     };
 }
 
+// A promise that fails after ms: page.evaluate waits for a page's promise without a limit.
+function within(ms, what, promise) {
+    let timer;
+    const late = new Promise((resolve, reject) => { timer = setTimeout(() => reject(new Error(`${what}: no answer in ${ms} ms`)), ms); });
+    return Promise.race([promise, late]).finally(() => clearTimeout(timer));
+}
+
 // Fails the script, after the list of what went wrong, when there is anything in it.
 function finish(name, failures, passed) {
     for (const failure of failures)
@@ -133,4 +140,4 @@ function finish(name, failures, passed) {
     process.exitCode = failures.length ? 1 : 0;
 }
 
-module.exports = { DATA, scratch, writeQuiz, exportQuizzes, serve, launch, openPage, expectedResult, finish };
+module.exports = { DATA, scratch, writeQuiz, exportQuizzes, serve, launch, openPage, expectedResult, within, finish };

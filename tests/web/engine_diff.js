@@ -107,7 +107,7 @@ cases.push({ names: [utf8('Kest'), utf8('Kest'), utf8(''), utf8('Oro')], tallies
 
 const input = cases.map((c) => [...c.names.map((n) => (n.length ? n.toString('hex') : '-')),
     c.tallies ? c.tallies.join(',') : '-', c.steps].join(' ')).join('\n') + '\n';
-const traced = execFileSync(tracer, { input, maxBuffer: 1 << 28 }).toString('utf8').split('\n');
+const traced = execFileSync(tracer, { input, maxBuffer: 1 << 28, timeout: 60000 }).toString('utf8').split('\n');
 
 const seen = { results: 0, ties: 0, noWinner: 0, bidi: 0, lost: 0 };
 const failures = [];

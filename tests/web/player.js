@@ -6,7 +6,7 @@
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
 const fs = require('node:fs');
-const { DATA, writeQuiz, exportQuizzes, serve, launch, openPage, expectedResult, finish } = require('./common.js');
+const { DATA, writeQuiz, exportQuizzes, serve, launch, openPage, expectedResult, within, finish } = require('./common.js');
 
 const questions = (make) => Array.from({ length: 100 }, (_, i) => make(i));
 const hostile = writeQuiz('hostile.qzt', [
@@ -183,8 +183,8 @@ async function phone(browser) {
     }, where);
     try {
         // The switches are read once the page is painted: a frame and a task later.
-        const motion = () => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(() => resolve(
-            [document.getElementById('move').getAttribute('aria-pressed'), window.testRunning.size]), 50))));
+        const motion = () => within(5000, 'the switches', page.evaluate(() => new Promise((resolve) => requestAnimationFrame(
+            () => setTimeout(() => resolve([document.getElementById('move').getAttribute('aria-pressed'), window.testRunning.size]), 50)))));
         check(JSON.stringify(await motion()) === '["false",0]', 'banner still where less motion is asked for');
         await page.keyboard.press('P');
         await page.reload();

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+// Plays quizzes read from standard input on the program's quiz engine and prints what the window
+// would show, so that tests/web/engine_diff.js can hold the web page's engine to the same rules.
+//
+// Input, one case per line, fields separated by one blank:
+//   NAME_A NAME_B NAME_C NAME_D TALLIES STEPS
+// The names as hex bytes ("-" for an empty name); TALLIES "-", or four counts "a,b,c,d" set just
+// after the start; STEPS the letters A to D for answers and "<" for Back ("-" for none).
+// Output for each step: "S question tallyA tallyB tallyC tallyD", preceded, when the step brought
+// the results (answered with OK), by "R winner clip prompt detail..." where the texts are hex of
+// UTF-8, their quiz text decoded as the window decodes it (UTF-8, else Windows-1252). "E" ends a
+// case.
+#include "ExtraQZT.h"
+#include "Message.h"
+#include "QuizFile.h"
+#include "QuizFileError.h"
+#include "QuizHost.h"
+#include "Utf8.h"
+
+#include <array>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string fromHex(const std::string &hex)
+{
+    std::string bytes;
+    if (hex == "-")
+        return bytes;
+    for (std::size_t at = 0; at + 1 < hex.size(); at += 2)
+        bytes += static_cast<char>(std::stoi(hex.substr(at, 2), nullptr, 16));
+    return bytes;
+}
+
+std::string toHex(const std::string &bytes)
+{
+    if (bytes.empty())
+        return "-";
+    static constexpr const char *Digits = "0123456789abcdef";
+    std::string hex;
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        hex += Digits[code >> 4];
+        hex += Digits[code & 0xF];
+    }
+    return hex;
+}
+
+void appendUtf8(std::string &text, char32_t codePoint)
+{
+    if (codePoint < 0x80) {
+        text += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        text += static_cast<char>(0xC0 | (codePoint >> 6));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (codePoint >> 12));
+        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+// Quiz text as the window shows it, in UTF-8: as it is when valid UTF-8, else read as Windows-1252.
+std::string decoded(const std::string &bytes)
+{
+    if (Utf8::isValid(bytes))
+        return bytes;
+    static constexpr std::array<char16_t, 32> Cp1252High = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    std::string text;
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        appendUtf8(text, code >= 0x80 && code < 0xA0 ? Cp1252High.at(code - 0x80) : code);
+    }
+    return text;
+}
+
+// The message in English with its quiz text decoded.
+std::string shown(const Message &message)
+{
+    std::vector<std::string> arguments;
+    for (const std::string &argument : message.arguments())
+        arguments.push_back(decoded(argument));
+    return Message(message.text(), arguments).english();
+}
+
+// Prints the results as they are asked and answers OK, which starts the quiz again.
+class TracingHost : public QuizHost
+{
+public:
+    void setQuestionBox(int /*index*/, const std::string & /*text*/) override { }
+    void questionShown(int /*number*/) override { }
+    void playSound(const std::string &fileName) override { clip = fileName; }
+    bool askResults(const Message &prompt, const Message & /*title*/,
+                    const std::vector<Message> &details) override
+    {
+        std::cout << "R " << toHex(decoded(engine->ResultName())) << ' ' << toHex(clip) << ' '
+                  << toHex(shown(prompt));
+        for (const Message &line : details)
+            std::cout << ' ' << toHex(shown(line));
+        std::cout << '\n';
+        return true;
+    }
+    void reportFileError(const QuizFileError &error) override { std::cerr << error.what() << '\n'; }
+    void closeWindow() override { }
+
+    const ExtraQZT *engine = nullptr;
+
+private:
+    std::string clip;
+};
+
+QuizText quizWithNames(const std::array<std::string, QuizAnswerCount> &names)
+{
+    QuizText lines;
+    for (std::size_t line = 0; line < QuizNameLine; ++line)
+        lines.at(line) = "line " + std::to_string(line + 1);
+    for (std::size_t k = 0; k < QuizAnswerCount; ++k)
+        lines.at(QuizNameLine + k) = names.at(k);
+    return lines;
+}
+
+ExtraQZT::TallyCounts talliesFrom(const std::string &field)
+{
+    ExtraQZT::TallyCounts tallies {};
+    std::istringstream counts(field);
+    std::string count;
+    for (auto &tally : tallies) {
+        std::getline(counts, count, ',');
+        tally = static_cast<std::int16_t>(std::stoi(count));
+    }
+    return tallies;
+}
+
+void play(const std::string &line)
+{
+    std::istringstream fields(line);
+    std::array<std::string, QuizAnswerCount> names;
+    for (auto &name : names) {
+        fields >> name;
+        name = fromHex(name);
+    }
+    std::string tallies;
+    std::string steps;
+    fields >> tallies >> steps;
+
+    TracingHost host;
+    ExtraQZT quiz(host);
+    host.engine = &quiz;
+    quiz.StartNewQuiz(quizWithNames(names));
+    if (tallies != "-")
+        quiz.setTalliesForTesting(talliesFrom(tallies));
+    for (const char step : steps) {
+        if (step == '<')
+            quiz.goBack();
+        else if (step >= 'A' && step <= 'D')
+            quiz.RecordAnswer(step - 'A');
+        else
+            continue;
+        const auto &counts = quiz.Tallies();
+        std::cout << "S " << quiz.questionNumber() << ' ' << counts[0] << ' ' << counts[1] << ' ' << counts[2]
+                  << ' ' << counts[3] << '\n';
+    }
+    std::cout << "E\n";
+}
+
+} // namespace
+
+int main()
+{
+    std::ios::sync_with_stdio(false);
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty())
+            play(line);
+    }
+    return 0;
+}

@@ -17,8 +17,8 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
     // Where the program's catalogues are compiled in, and their name.
-    static inline const QString CatalogueFolder = QStringLiteral(":/i18n");
-    static inline const QString CatalogueName = QStringLiteral("matchmaker");
+    static inline const QString CatalogueFolder = Translations::ProgramFolder;
+    static inline const QString CatalogueName = Translations::ProgramName;
 
 private:
     Translations translations { QLocale(), CatalogueFolder, CatalogueName };

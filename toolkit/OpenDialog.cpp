@@ -45,15 +45,20 @@ void OpenDialog::setFilter(const QString &filter)
 
 bool OpenDialog::show(QWidget *parent)
 {
-    return choose(parent, false, QString());
+    return choose(parent, Mode::Open, QString());
 }
 
 bool OpenDialog::showSave(QWidget *parent, const QString &defaultSuffix)
 {
-    return choose(parent, true, defaultSuffix);
+    return choose(parent, Mode::Save, defaultSuffix);
 }
 
-bool OpenDialog::choose(QWidget *parent, bool saving, const QString &defaultSuffix)
+bool OpenDialog::showFolder(QWidget *parent)
+{
+    return choose(parent, Mode::Folder, QString());
+}
+
+bool OpenDialog::choose(QWidget *parent, Mode mode, const QString &defaultSuffix)
 {
     std::optional<QString> name = takeQueuedName();
     if (!name) {
@@ -61,10 +66,13 @@ bool OpenDialog::choose(QWidget *parent, bool saving, const QString &defaultSuff
         // looks the same everywhere the program runs.
         QFileDialog dialog(parent);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(mode == Mode::Folder     ? QFileDialog::Directory
+                               : mode == Mode::Save ? QFileDialog::AnyFile
+                                                    : QFileDialog::ExistingFile);
+        dialog.setAcceptMode(mode == Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         dialog.setDefaultSuffix(defaultSuffix);
-        dialog.setNameFilters(filters);
+        if (mode != Mode::Folder)
+            dialog.setNameFilters(filters);
         if (!chosen.isEmpty())
             dialog.selectFile(chosen);
         name = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

@@ -23,6 +23,8 @@ public:
     // The same for a file to save to: a name without an extension gets defaultSuffix, and
     // choosing an existing file asks before it is replaced.
     bool showSave(QWidget *parent, const QString &defaultSuffix);
+    // The same for a folder, which the dialog can also make.
+    bool showFolder(QWidget *parent);
 
     // Test seam: the next show() or showSave() takes this as the user's choice; an empty name
     // is Cancel.
@@ -31,7 +33,8 @@ public:
     static void resetSeam();
 
 private:
-    bool choose(QWidget *parent, bool saving, const QString &defaultSuffix);
+    enum class Mode { Open, Save, Folder };
+    bool choose(QWidget *parent, Mode mode, const QString &defaultSuffix);
 
     QStringList filters;
     QString chosen;

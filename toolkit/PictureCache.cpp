@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "PictureCache.h"
 
+#include "MediaLimits.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
@@ -12,19 +14,6 @@
 
 #include <cerrno>
 #include <system_error>
-
-namespace {
-
-QString tooLargeReason(QSize declared)
-{
-    return QStringLiteral(
-               "it declares %1 by %2 pixels, more than the %3 megapixels a banner picture may have")
-        .arg(declared.width())
-        .arg(declared.height())
-        .arg(PictureCache::MaxPixels / 1000000);
-}
-
-} // namespace
 
 PictureCache::PictureCache(QObject *parent) : QObject(parent)
 {
@@ -81,16 +70,8 @@ PictureCache::Decoded PictureCache::decode(const QString &path, const Source &so
     if (source.file.size == 0)
         return { {}, QStringLiteral("the file is empty") };
     QImageReader reader(&file);
-    if (!reader.canRead())
-        return { {}, reader.errorString() };
-    // The size comes from the header alone. A progressive JPEG is buffered whole while it is
-    // decoded, whatever size it is scaled to, so a few kilobytes declaring a huge picture would
-    // otherwise take gigabytes.
-    const QSize declared = reader.size();
-    if (!declared.isValid() || qint64(declared.width()) * declared.height() > MaxPixels)
-        return { {},
-                 declared.isValid() ? tooLargeReason(declared)
-                                    : QStringLiteral("its size cannot be read from its header") };
+    if (const QString problem = MediaLimits::pictureProblem(reader); !problem.isEmpty())
+        return { {}, problem };
     // The reader scales while decoding (for JPEG, in the DCT), so a large photograph is never
     // expanded to full size; the aspect ratio is not kept, the picture fills the box.
     reader.setScaledSize(source.pixelSize);

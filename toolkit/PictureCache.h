@@ -21,17 +21,12 @@ class QFutureWatcher;
 // lookup. A kept picture is used only while the file's size and modification time are those it
 // was decoded from; a replaced file is decoded anew. A file that cannot be read gives no picture
 // and one warning line, not one at every request; it is not decoded again until it changes. A
-// picture whose header declares more than MaxPixels is refused before it is decoded.
+// picture whose header declares more than MediaLimits::MaxPixels is refused before it is decoded.
 class PictureCache : public QObject
 {
     Q_OBJECT
 
 public:
-    // Forty megapixels: every camera photograph people are likely to drop in (24 megapixels is
-    // 6000 by 4000) loads, while the memory a progressive JPEG takes to decode stays near 120 MB.
-    // The banner's box needs 0.02 megapixels.
-    static constexpr qint64 MaxPixels = 40'000'000;
-
     explicit PictureCache(QObject *parent = nullptr);
     // Drops the decodes not yet started and waits for the one under way, whose result is dropped.
     ~PictureCache() override;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "SoundPlayer.h"
 
+#include "MediaLimits.h"
 #include "SoundBackend.h"
-#include "WavHeader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,29 +19,6 @@ SoundPlayer::Recorder &recorder()
 {
     static SoundPlayer::Recorder instance;
     return instance;
-}
-
-// Why a clip is not handed to the audio stack, which keeps the whole decoded clip in memory for
-// as long as the program runs; empty when it may be played. A file larger than a clip may be
-// is refused on its size alone, before a byte of it is read.
-QString clipProblem(const QFileInfo &file)
-{
-    if (file.size() > SoundPlayer::MaxClipBytes)
-        return QStringLiteral("it is %1 bytes, more than the %2 MiB a clip may have")
-            .arg(file.size())
-            .arg(SoundPlayer::MaxClipBytes / 1024 / 1024);
-    QFile clip(file.filePath());
-    if (!clip.open(QIODevice::ReadOnly))
-        return clip.errorString();
-    const QByteArray bytes = clip.read(SoundPlayer::MaxClipBytes);
-    const auto header = WavHeader::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!header)
-        return QStringLiteral("it is not a WAV sound clip");
-    if (header->seconds() > SoundPlayer::MaxClipSeconds)
-        return QStringLiteral("it plays for %1 seconds, longer than the %2 seconds a clip may last")
-            .arg(header->seconds(), 0, 'f', 1)
-            .arg(SoundPlayer::MaxClipSeconds);
-    return {};
 }
 
 // The plugin sits next to the program, in the build tree and once installed.
@@ -84,7 +61,7 @@ void SoundPlayer::play(const QString &fileName)
     const QFileInfo file(fileName);
     if (!enabled || fileName.isEmpty() || !file.isFile())
         return;
-    if (const QString problem = clipProblem(file); !problem.isEmpty()) {
+    if (const QString problem = MediaLimits::clipProblem(fileName); !problem.isEmpty()) {
         qWarning().noquote() << QStringLiteral("Cannot play the sound clip \"%1\" (%2): %3")
                                     .arg(fileName, file.absoluteFilePath(), problem);
         return;

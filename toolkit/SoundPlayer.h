@@ -11,18 +11,13 @@ class SoundBackend;
 
 // Plays a WAV clip in the background and returns at once. An empty name, a missing file or a
 // machine without sound plays nothing and says nothing; nor does a player the user has switched
-// off, which does not even load the audio stack. A clip beyond the limits below, or a
-// file that is not a WAV clip, plays nothing and is named in one warning line.
+// off, which does not even load the audio stack. A clip beyond the limits of MediaLimits
+// (8 MiB, 30 s), or a file that is not a WAV clip, plays nothing and is named in one warning line.
 class SoundPlayer : public QObject
 {
     Q_OBJECT
 
 public:
-    // The clips are stings of a few seconds (ours are under 2 s and 80 KB). The audio stack keeps
-    // a whole clip decoded in memory, so a long or huge file would hold that memory for good.
-    static constexpr qint64 MaxClipBytes = qint64 { 8 } * 1024 * 1024;
-    static constexpr int MaxClipSeconds = 30;
-
     using Recorder = std::function<void(const QString &fileName)>;
 
     explicit SoundPlayer(QObject *parent = nullptr);

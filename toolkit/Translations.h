@@ -16,6 +16,10 @@ class QTranslator;
 class Translations
 {
 public:
+    // Where the program's own catalogues are compiled in, and their name.
+    static inline const QString ProgramFolder = QStringLiteral(":/i18n");
+    static inline const QString ProgramName = QStringLiteral("matchmaker");
+
     Translations(const QLocale &locale, const QString &catalogueFolder, const QString &catalogueName);
     ~Translations();
     Translations(const Translations &) = delete;

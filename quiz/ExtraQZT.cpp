@@ -187,7 +187,7 @@ void ExtraQZT::chooseSound()
     }
     if (resultName.empty()) {
         resultName = "all the guys";
-        resultSound = "main.wav";
+        resultSound = NoWinnerSound;
     }
 }
 

@@ -17,3 +17,6 @@ inline constexpr std::array<SoundClip, 4> SoundClips { {
     { "Oro", "orosound.wav" },
     { "Bexal", "bexalsound.wav" },
 } };
+
+// The clip of a result without a winner (the winning name is empty): "all the guys".
+inline constexpr const char *NoWinnerSound = "main.wav";

@@ -95,15 +95,18 @@ private:
     QTemporaryDir dir;
 };
 
-// A small file system of a test's own (a 64 KiB tmpfs) over a folder, where the test may mount
-// one (as root): it can be filled to the brim or made read-only, as a user's disk can be.
+// A small file system of a test's own (a tmpfs, 64 KiB unless told) over a folder, where the test
+// may mount one (as root): it can be filled to the brim or made read-only, as a user's disk can be.
 class ScratchMount
 {
 public:
     // Mounts nothing unless wanted.
-    ScratchMount(const QString &folder, bool wanted) : folder(QFile::encodeName(folder))
+    ScratchMount(const QString &folder, bool wanted, const char *size = "64k")
+        : folder(QFile::encodeName(folder))
     {
-        isMounted = wanted && ::mount("tmpfs", this->folder.constData(), "tmpfs", 0, "size=64k") == 0;
+        const QByteArray options = QByteArray("size=") + size;
+        isMounted
+            = wanted && ::mount("tmpfs", this->folder.constData(), "tmpfs", 0, options.constData()) == 0;
     }
     ~ScratchMount()
     {

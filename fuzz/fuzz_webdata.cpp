@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+// libFuzzer target for the writer of the web page's quiz data: whatever bytes a quiz's lines hold,
+// the script it writes must be plain ASCII with no <, > or &, so that nothing can end the script
+// or start markup, and it must read back as the lines the window shows.
+
+#include "QuizLineReader.h"
+#include "ScriptData.h"
+#include "TextDecoder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+namespace {
+
+[[noreturn]] void finding(const char *what)
+{
+    std::fprintf(stderr, "fuzz_webdata: %s\n", what);
+    std::abort();
+}
+
+// The input's lines as a quiz, missing ones empty; a line may hold any byte but CR and LF.
+QuizText linesOf(const std::uint8_t *data, std::size_t size)
+{
+    std::stringbuf buffer(std::string(reinterpret_cast<const char *>(data), size), std::ios::in);
+    QuizLineReader reader(buffer);
+    QuizText lines;
+    for (std::string &line : lines) {
+        if (reader.readLine(line, QuizMaxLineLength) == QuizLineReader::Result::TooLong)
+            reader.skipRestOfLine();
+    }
+    return lines;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QuizText lines = linesOf(data, size);
+    const QString name = TextDecoder::decode(lines[0]);
+    const QByteArray script = ScriptData::assignment(
+        "MatchMakerQuizzes", { { "quizzes", QJsonArray { ScriptData::quiz(name, lines, {}, {}) } } });
+    for (const char byte : script) {
+        if (static_cast<unsigned char>(byte) >= 0x80 || byte == '<' || byte == '>' || byte == '&')
+            finding("the script holds a byte that could end it or start markup");
+    }
+    const QByteArray start = "window.MatchMakerQuizzes = ";
+    if (!script.startsWith(start) || !script.endsWith(";\n"))
+        finding("the script is not one assignment");
+    QJsonParseError error {};
+    const QJsonDocument document
+        = QJsonDocument::fromJson(script.mid(start.size(), script.size() - start.size() - 2), &error);
+    if (error.error != QJsonParseError::NoError)
+        finding("the data does not parse as JSON");
+    const QJsonObject quiz = document.object()["quizzes"].toArray().first().toObject();
+    if (quiz["name"].toString() != name)
+        finding("the name does not read back");
+    const QJsonArray text = quiz["lines"].toArray();
+    if (text.size() != qsizetype(QuizLineCount))
+        finding("the quiz does not have 104 lines");
+    for (std::size_t i = 0; i < QuizLineCount; ++i) {
+        if (text[qsizetype(i)].toString() != TextDecoder::decode(lines[i]))
+            finding("a line does not read back as the window shows it");
+    }
+    return 0;
+}

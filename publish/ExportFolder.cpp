@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+#include "ExportFolder.h"
+
+#include "FileName.h"
+
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString shown(const fs::path &path)
+{
+    return FileName::shown(FileName::fromNative(path.native()));
+}
+
+int writeAll(int file, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(file, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : ENOSPC;
+        done += written;
+    }
+    return 0;
+}
+
+// Writes a whole new file, flushed to the disk; the system's error number, or 0.
+int writeFile(const fs::path &path, const QByteArray &bytes)
+{
+    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0)
+        return errno;
+    int error = writeAll(file, bytes);
+    if (error == 0 && ::fsync(file) != 0)
+        error = errno;
+    if (::close(file) != 0 && error == 0)
+        error = errno;
+    return error;
+}
+
+void syncFolder(const fs::path &folder)
+{
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+} // namespace
+
+ExportFolder::ExportFolder(const fs::path &target, const char *marker) : target(target), marker(marker) { }
+
+ExportFolder::~ExportFolder()
+{
+    std::error_code ignored;
+    if (!fresh.empty() && !committed)
+        fs::remove_all(fresh, ignored);
+}
+
+void ExportFolder::fail(const QString &what, int systemError)
+{
+    if (problem.isEmpty())
+        problem = systemError == 0 ? what : tr("%1 (%2).").arg(what, systemReason(systemError));
+}
+
+bool ExportFolder::open()
+{
+    std::error_code error;
+    target = fs::absolute(target, error);
+    // A link to a folder stands for the folder.
+    if (fs::is_symlink(target, error) && fs::is_directory(target, error))
+        target = fs::canonical(target, error);
+    return checkTarget() && makeNewFolder();
+}
+
+bool ExportFolder::checkTarget()
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (status.type() == fs::file_type::not_found)
+        return true;
+    if (error) {
+        fail(tr("it cannot be looked at"), error.value());
+        return false;
+    }
+    if (!fs::is_directory(status)) {
+        fail(tr("it is a file, not a folder."), 0);
+        return false;
+    }
+    fs::directory_iterator entries(target, error);
+    if (error) {
+        fail(tr("it cannot be read"), error.value());
+        return false;
+    }
+    if (entries == fs::directory_iterator() || fs::exists(target / marker, error))
+        return true;
+    fail(tr("it holds other files: give an empty folder, or the folder of an earlier export."), 0);
+    return false;
+}
+
+// Beside the target, so that it can take the target's place by a rename.
+bool ExportFolder::makeNewFolder()
+{
+    std::error_code error;
+    const fs::path parent = target.parent_path();
+    fs::create_directories(parent, error);
+    if (error) {
+        fail(tr("its folder \"%1\" cannot be made").arg(shown(parent)), error.value());
+        return false;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path candidate = parent
+            / ("." + target.filename().native() + ".new-"
+               + std::to_string(QRandomGenerator::global()->generate()));
+        if (::mkdir(candidate.c_str(), 0777) == 0) {
+            fresh = candidate;
+            return true;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    fail(tr("nothing can be written in \"%1\"").arg(shown(parent)), errno);
+    return false;
+}
+
+void ExportFolder::write(const QString &relative, const QByteArray &bytes)
+{
+    if (!problem.isEmpty())
+        return;
+    const fs::path path = fresh / FileName::toNativePath(relative);
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    const int failed = error ? error.value() : writeFile(path, bytes);
+    if (failed != 0)
+        fail(tr("\"%1\" cannot be written").arg(relative), failed);
+}
+
+void ExportFolder::commit()
+{
+    if (!problem.isEmpty())
+        return;
+    for (const char *folder : { "pictures", "clips", "" })
+        syncFolder(fresh / folder);
+    swapIn();
+    syncFolder(target.parent_path());
+}
+
+// In one step where the file system can exchange two names; otherwise the earlier export is moved
+// aside for the moment of two renames.
+void ExportFolder::swapIn()
+{
+    std::error_code error;
+    if (!fs::exists(target, error)) {
+        if (::rename(fresh.c_str(), target.c_str()) != 0)
+            return fail(tr("it cannot be made"), errno);
+        committed = true;
+        return;
+    }
+    if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            return fail(tr("it cannot be replaced"), errno);
+        const fs::path aside = fresh.native() + ".old";
+        if (::rename(target.c_str(), aside.c_str()) != 0)
+            return fail(tr("it cannot be replaced"), errno);
+        if (::rename(fresh.c_str(), target.c_str()) != 0) {
+            const int reason = errno;
+            ::rename(aside.c_str(), target.c_str());
+            return fail(tr("it cannot be replaced"), reason);
+        }
+        fresh = aside;
+    }
+    // The earlier export now has the new folder's name.
+    committed = true;
+    fs::remove_all(fresh, error);
+}
+
+std::string ExportFolder::placed(const char *relative) const
+{
+    return (target / relative).native();
+}

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: MIT
+#include "PageTexts.h"
+
+#include "Message.h"
+
+#include <QTranslator>
+
+const std::vector<PageTexts::Text> &PageTexts::all()
+{
+    static const std::vector<Text> texts {
+        // As the window says them.
+        { "Main", "Brindlecast Match Maker!" },
+        { "Main", "Banner picture" },
+        { "Main", "Brindlecast logo" },
+        { "Main", "Question" },
+        { "Main", "Answers" },
+        { "Main", "New Test" },
+        { "Main", "%1 of %2" },
+        { "Main", "Question %1 of %2" },
+        { "Main", "Website:  %1" },
+        { "Main", "Email:  %1" },
+        { "ContextMenu", "Back one question" },
+        { "ContextMenu", "Sound" },
+        { "ContextMenu", "Move the banner" },
+        { Message::Context, "Your results!" },
+        { Message::Context,
+          "Your most compatible with %1!,  If you would like to try again press ok.  If you want to quit hit "
+          "cancel. " },
+        { Message::Context,
+          "Your most compatible with all the guys!,  If you would like to try again press ok.  If you want "
+          "to quit hit cancel. " },
+        { Message::Context, "%1: %2" },
+        { Message::Context, "%1 and %2 tied with %3 votes each; the later name wins." },
+        { Message::Context, "%1, %2 and %3 tied with %4 votes each; the later name wins." },
+        { Message::Context, "%1, %2, %3 and %4 tied with %5 votes each; the later name wins." },
+        // The page's own.
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Take it again") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Leave") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Save Picture") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Copy") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Copied") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Share...") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Choose a quiz") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Thank you for playing. You can close this page now.") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Most compatible with %1") },
+        { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Most compatible with all the guys") },
+    };
+    return texts;
+}
+
+QJsonObject PageTexts::tables(const QString &catalogueFolder, const QString &catalogueName)
+{
+    QJsonObject languages;
+    for (const char *language : { "de", "fr" }) {
+        QTranslator catalogue;
+        if (!catalogue.load(catalogueName + '_' + QLatin1String(language), catalogueFolder))
+            continue;
+        QJsonObject table;
+        for (const Text &text : all()) {
+            const QString translated = catalogue.translate(text.context, text.source);
+            if (!translated.isEmpty())
+                table.insert(QString::fromUtf8(text.source), translated);
+        }
+        languages.insert(QLatin1String(language), table);
+    }
+    return languages;
+}

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "QuizFile.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Publishes quizzes as a folder of static files that plays them in any current browser, from a
+// web host or straight from the disk, with no server: the page (publish/web, compiled in), the
+// quizzes as data, the page's texts in German and French from the program's catalogues, the
+// banner's pictures at twice its box, the design pictures, and the clips the window would play
+// for these quizzes. Pictures and clips go through the window's limits; one that fails is left
+// out with a warning, as the window leaves it out.
+// The folder is made if missing; one that exists must be empty or hold an earlier export (it
+// holds the file MarkerFile). The new export is written beside it and takes its place only once
+// it is whole, so a failed export leaves the earlier one as it was and nothing half-written.
+class WebExport
+{
+    Q_DECLARE_TR_FUNCTIONS(WebExport)
+
+public:
+    static constexpr const char *MarkerFile = ".matchmaker-export";
+
+    struct Quiz
+    {
+        QString name; // as the choice of quizzes names it
+        QuizText lines;
+    };
+
+    // Where the pictures and clips are read from (the window's working directory) and where the
+    // compiled catalogues are.
+    struct Sources
+    {
+        QString dataFolder;
+        QString catalogueFolder;
+        QString catalogueName;
+    };
+
+    struct Result
+    {
+        // Empty on success; otherwise why nothing was written, naming the folder.
+        QString error;
+        // What was left out, one line each.
+        QStringList warnings;
+        // The page to open, on success.
+        QString indexPath;
+    };
+
+    // folder is a file name as FileName gives it.
+    static Result write(const QString &folder, const std::vector<Quiz> &quizzes, const Sources &sources);
+};

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "CheckCommand.h"
 #include "CommandLine.h"
+#include "ExportCommand.h"
 #include "FileName.h"
 #include "PlainText.h"
 #include "QuizEditor.h"
@@ -88,6 +89,10 @@ int runWithoutDisplay(int argc, char *argv[])
     switch (command.action()) {
     case CommandLine::Action::Check:
         return CheckCommand::run(command.files(), command.paths(), stdout);
+    case CommandLine::Action::ExportWeb:
+        return ExportCommand::run({ command.folderPath(), command.files(), command.paths(),
+                                    Application::CatalogueFolder, Application::CatalogueName },
+                                  stdout, stderr);
     case CommandLine::Action::UsageError:
         return print(command.output(), stderr, command.exitStatus());
     default:
@@ -105,6 +110,7 @@ int main(int argc, char *argv[])
     case CommandLine::Action::ShowVersion:
     case CommandLine::Action::UsageError:
     case CommandLine::Action::Check:
+    case CommandLine::Action::ExportWeb:
         return runWithoutDisplay(argc, argv);
     case CommandLine::Action::Edit: {
         SessionBus::ruleOutWhereAbsent();

@@ -13,7 +13,7 @@ catalogues=("$root"/translations/matchmaker_*.ts)
 # The sources whose texts the program shows: everything but the tests, benchmarks and tools.
 update() {
     "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h,ui \
-        "$root/quiz" "$root/quiztext" "$root/toolkit" "$root/controls" "$root/windows" "$root/app" -ts "$@"
+        "$root/quiz" "$root/quiztext" "$root/media" "$root/toolkit" "$root/controls" "$root/publish" "$root/windows" "$root/app" -ts "$@"
 }
 
 if [[ "${1:-}" != --check ]]; then

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "TestFiles.h"
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QtTest>
 
@@ -17,7 +18,55 @@ private slots:
     void parse();
     void program_data();
     void program();
+    void exportWeb_data();
+    void exportWeb();
 };
+
+namespace {
+
+struct Ran
+{
+    int exitCode;
+    QString output;
+    QString errors;
+};
+
+// The program run by the shell in folder: arguments are words of the shell. Without a display,
+// the platform plugin named does not exist. A window, once painted, ends the program and prints
+// "shown".
+Ran runProgram(const QString &folder, const QStringList &arguments, bool display)
+{
+    QProcess program;
+    program.setWorkingDirectory(folder);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", display ? "offscreen" : "no-such-platform");
+    environment.insert("MATCHMAKER_NONINTERACTIVE", "1");
+    environment.insert("MATCHMAKER_STARTUP_PROBE", "1");
+    environment.remove("MATCHMAKER_START_DIR");
+    program.setProcessEnvironment(environment);
+    program.start("/bin/sh", { "-c", "exec '" MATCHMAKER_BINARY "' " + arguments.join(' ') });
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit)
+        return { -1, {}, QStringLiteral("the program did not end by itself") };
+    QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+    output.replace(QRegularExpression("^shown \\d+\n$"), "shown");
+    return { program.exitCode(), output, QString::fromLocal8Bit(program.readAllStandardError()) };
+}
+
+// Every file and folder below folder, hidden ones too, with the size of each file.
+QStringList filesUnder(const QString &folder)
+{
+    QStringList files;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        entries.next();
+        files << entries.filePath() + ' ' + QString::number(entries.fileInfo().size());
+    }
+    files.sort();
+    return files;
+}
+
+} // namespace
 
 void TestCommandLine::parse_data()
 {
@@ -48,9 +97,17 @@ void TestCommandLine::parse_data()
                                     << "matchmaker: Unknown option 'bogus'.\n" + usage;
     QTest::newRow("check nothing") << QStringList { "--check" } << Action::UsageError << QStringList()
                                    << "matchmaker: --check needs at least one quiz file.\n" + usage;
-    QTest::newRow("check and edit") << QStringList { "--check", "--edit", "a" } << Action::UsageError
-                                    << QStringList { "/start/a" }
-                                    << "matchmaker: --check and --edit cannot be used together.\n" + usage;
+    QTest::newRow("check and edit")
+        << QStringList { "--check", "--edit", "a" } << Action::UsageError << QStringList { "/start/a" }
+        << "matchmaker: Only one of --check, --edit and --export-web can be given.\n" + usage;
+    QTest::newRow("export") << QStringList { "--export-web", "web", "a.qzt", "/b.qzt" } << Action::ExportWeb
+                            << QStringList { "/start/a.qzt", "/b.qzt" } << "";
+    QTest::newRow("export without a quiz")
+        << QStringList { "--export-web", "web" } << Action::UsageError << QStringList()
+        << "matchmaker: --export-web needs at least one quiz file after its folder.\n" + usage;
+    QTest::newRow("export without a folder")
+        << QStringList { "--export-web" } << Action::UsageError << QStringList()
+        << "matchmaker: Missing value after '--export-web'.\n" + usage;
     QTest::newRow("two quizzes") << QStringList { "a", "b" } << Action::UsageError
                                  << QStringList { "/start/a", "/start/b" }
                                  << "matchmaker: Only one quiz file can be opened at a time.\n" + usage;
@@ -81,11 +138,10 @@ void TestCommandLine::parse()
     QCOMPARE(command.exitStatus(), action == Action::UsageError ? 2 : 0);
 }
 
-// The program run by the shell from a scratch folder holding good.qzt, warn.qzt, short.qzt, and
-// caf\xE9.qzt and caf\xE9-short.qzt, whose Latin-1 names are not UTF-8. Arguments are words of
-// the shell: $(printf ...) gives bytes that are not UTF-8, and >FILE sends standard output there.
-// Everything but a quiz to take runs without a display: the platform plugin named does not exist.
-// A window, once painted, ends the program and prints "shown".
+// The program run from a scratch folder holding good.qzt, warn.qzt, short.qzt, and caf\xE9.qzt and
+// caf\xE9-short.qzt, whose Latin-1 names are not UTF-8. In the shell's words, $(printf ...) gives
+// bytes that are not UTF-8, and >FILE sends standard output there. Everything but a window runs
+// without a display.
 void TestCommandLine::program_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -162,25 +218,83 @@ void TestCommandLine::program()
     dir.write("short.qzt", tooShort);
     dir.write("caf\xE9.qzt", warn);
     dir.write("caf\xE9-short.qzt", tooShort);
-    QProcess program;
-    program.setWorkingDirectory(QString::fromStdString(dir.filePath("")));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", display ? "offscreen" : "no-such-platform");
-    environment.insert("MATCHMAKER_NONINTERACTIVE", "1");
-    environment.insert("MATCHMAKER_STARTUP_PROBE", "1");
-    environment.remove("MATCHMAKER_START_DIR");
-    program.setProcessEnvironment(environment);
+    const Ran ran = runProgram(QString::fromStdString(dir.filePath("")), arguments, display);
 
-    program.start("/bin/sh", { "-c", "exec '" MATCHMAKER_BINARY "' " + arguments.join(' ') });
+    QCOMPARE(ran.output, standardOutput);
+    QVERIFY2(ran.errors.contains(standardErrorHolds), qPrintable(ran.errors));
+    QCOMPARE(ran.exitCode, exitCode);
+}
 
-    QVERIFY(program.waitForFinished(30000));
-    const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
-    QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
-    output.replace(QRegularExpression("^shown \\d+\n$"), "shown");
-    QCOMPARE(output, standardOutput);
-    QVERIFY2(errors.contains(standardErrorHolds), qPrintable(errors));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), exitCode);
+void TestCommandLine::exportWeb_data()
+{
+    QTest::addColumn<QString>("before"); // what DIR is before: nothing, an earlier export, a file...
+    QTest::addColumn<QString>("quiz");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("standardErrorHolds");
+
+    QTest::newRow("new folder") << "nothing"
+                                << "good.qzt" << 0 << "";
+    QTest::newRow("earlier export replaced") << "earlier export"
+                                             << "good.qzt" << 0 << "";
+    QTest::newRow("quiz with an error")
+        << "earlier export"
+        << "short.qzt" << 1 << "short.qzt:103: error: the file ends after line 103";
+    QTest::newRow("DIR is a file") << "file"
+                                   << "good.qzt" << 1 << "it is a file, not a folder.";
+    QTest::newRow("DIR holds other files") << "other files"
+                                           << "good.qzt" << 1 << "it holds other files";
+    QTest::newRow("read-only parent") << "read-only"
+                                      << "good.qzt" << 1 << "nothing can be written in";
+    QTest::newRow("no quiz") << "earlier export"
+                             << "" << 2 << "needs at least one quiz file";
+}
+
+// The export writes the page only from quizzes without errors, only where nothing but an earlier
+// export is lost, and puts it in place whole: a refused export leaves the earlier one as it was,
+// with nothing half-written beside it. Pictures and clips are missing here, which only warns.
+void TestCommandLine::exportWeb()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, quiz);
+    QFETCH(int, exitCode);
+    QFETCH(QString, standardErrorHolds);
+    TempQuizDir dir;
+    const QString parent = QString::fromStdString(dir.filePath("parent"));
+    QVERIFY(QDir().mkpath(parent));
+    const ScratchMount disk(parent, before == "read-only", "4m");
+    const QString folder = parent + "/web";
+    dir.write("good.qzt", TempQuizDir::quizBody());
+    dir.write("short.qzt", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro", 103));
+    const QStringList command { "--export-web", "parent/web", quiz };
+    if (before == "earlier export" || before == "read-only") {
+        QCOMPARE(runProgram(QString::fromStdString(dir.filePath("")), command.mid(0, 2) << "good.qzt", false)
+                     .exitCode,
+                 0);
+        QVERIFY(QFile(folder + "/stale.txt").open(QIODevice::WriteOnly));
+    }
+    if (before == "file")
+        QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
+    if (before == "other files")
+        QVERIFY(QDir().mkpath(folder) && QFile(folder + "/mine.txt").open(QIODevice::WriteOnly));
+    if (before == "read-only"
+        && !(disk.mounted() ? disk.makeReadOnly()
+                            : QFile::setPermissions(parent, QFileDevice::ReadOwner | QFileDevice::ExeOwner)))
+        QSKIP("The folder cannot be made read-only");
+    const QStringList earlier = filesUnder(parent);
+
+    const Ran ran = runProgram(QString::fromStdString(dir.filePath("")), command, false);
+
+    QVERIFY2(ran.errors.contains(standardErrorHolds), qPrintable(ran.errors));
+    QCOMPARE(ran.exitCode, exitCode);
+    if (exitCode != 0) {
+        QCOMPARE(filesUnder(parent), earlier);
+        return;
+    }
+    QCOMPARE(ran.output, QDir(folder).absoluteFilePath("index.html") + '\n');
+    QVERIFY(QFile::exists(folder + "/.matchmaker-export") && QFile::exists(folder + "/quizzes.js"));
+    QVERIFY(!QFile::exists(folder + "/stale.txt"));
+    QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList { "web" });
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

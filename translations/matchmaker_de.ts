@@ -61,51 +61,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--check and --edit cannot be used together.</source>
-        <translation>--check und --edit können nicht zusammen verwendet werden.</translation>
-    </message>
-    <message>
         <source>--check needs at least one quiz file.</source>
         <translation>--check braucht mindestens eine Quizdatei.</translation>
     </message>
     <message>
         <source>Only one quiz file can be opened at a time.</source>
         <translation>Es kann nur eine Quizdatei auf einmal geöffnet werden.</translation>
-    </message>
-    <message>
-        <source>Usage: matchmaker [FILE]
-       matchmaker --check FILE...
-       matchmaker --edit [FILE]
-
-Brindlecast Match Maker: which cast member are you most compatible with?
-
-  FILE             take the quiz in FILE instead of episode1.qzt
-  --check FILE...  check quiz files and print each error and warning as
-                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit
-                   status is 0 when no file has an error, 1 when one has
-  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor
-  -h, --help       show this help
-  -v, --version    show the version
-
-A mistake in the command exits with status 2.
-</source>
-        <translation>Aufruf: matchmaker [DATEI]
-        matchmaker --check DATEI...
-        matchmaker --edit [DATEI]
-
-Brindlecast-Partnertest: Zu welcher Figur passt du am besten?
-
-  DATEI             das Quiz in DATEI statt episode1.qzt spielen
-  --check DATEI...  Quizdateien prüfen und jeden Fehler und jede Warnung als
-                    DATEI:ZEILE: error: ... oder DATEI:ZEILE: warning: ...
-                    ausgeben; der Rückgabewert ist 0, wenn keine Datei einen
-                    Fehler hat, sonst 1
-  --edit [DATEI]    ein neues Quiz schreiben oder DATEI im Quiz-Editor ändern
-  -h, --help        diese Hilfe anzeigen
-  -v, --version     die Version anzeigen
-
-Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
-</translation>
     </message>
     <message>
         <source>matchmaker: %1 does not exist yet; the editor starts a new quiz, which Save writes there.
@@ -116,6 +77,57 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>the output</source>
         <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Only one of --check, --edit and --export-web can be given.</source>
+        <translation>Nur eine von --check, --edit und --export-web kann angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--export-web needs at least one quiz file after its folder.</source>
+        <translation>--export-web braucht nach seinem Ordner mindestens eine Quizdatei.</translation>
+    </message>
+    <message>
+        <source>Usage: matchmaker [FILE]
+       matchmaker --check FILE...
+       matchmaker --edit [FILE]
+       matchmaker --export-web DIR FILE...
+
+Brindlecast Match Maker: which cast member are you most compatible with?
+
+  FILE             take the quiz in FILE instead of episode1.qzt
+  --check FILE...  check quiz files and print each error and warning as
+                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit
+                   status is 0 when no file has an error, 1 when one has
+  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor
+  --export-web DIR FILE...
+                   publish the quizzes as a web page in the folder DIR, which
+                   plays them in any browser; prints the page&apos;s path
+  -h, --help       show this help
+  -v, --version    show the version
+
+A mistake in the command exits with status 2.
+</source>
+        <translation>Aufruf: matchmaker [DATEI]
+        matchmaker --check DATEI...
+        matchmaker --edit [DATEI]
+        matchmaker --export-web ORDNER DATEI...
+
+Brindlecast-Partnertest: Zu welcher Figur passt du am besten?
+
+  DATEI             das Quiz in DATEI statt episode1.qzt spielen
+  --check DATEI...  Quizdateien prüfen und jeden Fehler und jede Warnung als
+                    DATEI:ZEILE: error: ... oder DATEI:ZEILE: warning: ...
+                    ausgeben; der Rückgabewert ist 0, wenn keine Datei einen
+                    Fehler hat, sonst 1
+  --edit [DATEI]    ein neues Quiz schreiben oder DATEI im Quiz-Editor ändern
+  --export-web ORDNER DATEI...
+                    die Quizze als Webseite im Ordner ORDNER veröffentlichen,
+                    die sie in jedem Browser spielt; gibt den Pfad der Seite aus
+  -h, --help        diese Hilfe anzeigen
+  -v, --version     die Version anzeigen
+
+Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
+</translation>
     </message>
 </context>
 <context>
@@ -143,6 +155,60 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>About Qt</source>
         <translation>Über Qt</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>matchmaker: nothing was published, as a quiz file has an error.</source>
+        <translation>matchmaker: Nichts wurde veröffentlicht, da eine Quizdatei einen Fehler hat.</translation>
+    </message>
+    <message>
+        <source>the page&apos;s path</source>
+        <translation>Pfad der Seite</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFolder</name>
+    <message>
+        <source>%1 (%2).</source>
+        <translation>%1 (%2).</translation>
+    </message>
+    <message>
+        <source>it cannot be looked at</source>
+        <translation>er kann nicht untersucht werden</translation>
+    </message>
+    <message>
+        <source>it is a file, not a folder.</source>
+        <translation>das ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>er kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it holds other files: give an empty folder, or the folder of an earlier export.</source>
+        <translation>er enthält andere Dateien: gib einen leeren Ordner an oder den Ordner eines früheren Exports.</translation>
+    </message>
+    <message>
+        <source>its folder &quot;%1&quot; cannot be made</source>
+        <translation>sein Ordner „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>nothing can be written in &quot;%1&quot;</source>
+        <translation>in „%1“ kann nichts geschrieben werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written</source>
+        <translation>„%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it cannot be made</source>
+        <translation>er kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced</source>
+        <translation>er kann nicht ersetzt werden</translation>
     </message>
 </context>
 <context>
@@ -608,6 +674,22 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <source>it would be larger than %1 MiB, too large for the quiz editor.</source>
         <translation>sie wäre größer als %1 MiB, zu groß für den Quiz-Editor.</translation>
     </message>
+    <message>
+        <source>Export as &amp;Web Page...</source>
+        <translation>Als &amp;Webseite exportieren...</translation>
+    </message>
+    <message>
+        <source>Publish the quiz as it stands as a web page that plays it in any browser</source>
+        <translation>Das Quiz, wie es gerade ist, als Webseite veröffentlichen, die es in jedem Browser spielt</translation>
+    </message>
+    <message>
+        <source>The quiz cannot be published while it has errors: the page could not play it. Mend the errors in the list first.</source>
+        <translation>Das Quiz kann nicht veröffentlicht werden, solange es Fehler hat: die Seite könnte es nicht spielen. Behebe zuerst die Fehler in der Liste.</translation>
+    </message>
+    <message>
+        <source>The quiz is published as a web page: open &quot;%1&quot; in a browser to take it, or put the whole folder on a web site.</source>
+        <translation>Das Quiz ist als Webseite veröffentlicht: Öffne „%1“ in einem Browser, um es zu spielen, oder stelle den ganzen Ordner auf eine Website.</translation>
+    </message>
 </context>
 <context>
     <name>QuizFileFilter</name>
@@ -640,6 +722,56 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
         <translation>„%1“ kann nicht geladen werden: %2 (Fehler %3)</translation>
+    </message>
+</context>
+<context>
+    <name>WebExport</name>
+    <message>
+        <source>Cannot publish the web page in &quot;%1&quot;: %2</source>
+        <translation>Die Webseite kann nicht in „%1“ veröffentlicht werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Take it again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
+    </message>
+    <message>
+        <source>Choose a quiz</source>
+        <translation>Wähle ein Quiz</translation>
+    </message>
+    <message>
+        <source>Thank you for playing. You can close this page now.</source>
+        <translation>Danke fürs Mitspielen. Du kannst diese Seite jetzt schließen.</translation>
+    </message>
+    <message>
+        <source>Most compatible with %1</source>
+        <translation>Passt am besten zu %1</translation>
+    </message>
+    <message>
+        <source>Most compatible with all the guys</source>
+        <translation>Passt zu allen gleich gut</translation>
     </message>
 </context>
 </TS>

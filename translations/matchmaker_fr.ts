@@ -61,51 +61,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>--check and --edit cannot be used together.</source>
-        <translation>--check et --edit ne peuvent pas être utilisés ensemble.</translation>
-    </message>
-    <message>
         <source>--check needs at least one quiz file.</source>
         <translation>--check demande au moins un fichier de quiz.</translation>
     </message>
     <message>
         <source>Only one quiz file can be opened at a time.</source>
         <translation>Un seul fichier de quiz peut être ouvert à la fois.</translation>
-    </message>
-    <message>
-        <source>Usage: matchmaker [FILE]
-       matchmaker --check FILE...
-       matchmaker --edit [FILE]
-
-Brindlecast Match Maker: which cast member are you most compatible with?
-
-  FILE             take the quiz in FILE instead of episode1.qzt
-  --check FILE...  check quiz files and print each error and warning as
-                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit
-                   status is 0 when no file has an error, 1 when one has
-  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor
-  -h, --help       show this help
-  -v, --version    show the version
-
-A mistake in the command exits with status 2.
-</source>
-        <translation>Usage : matchmaker [FICHIER]
-        matchmaker --check FICHIER...
-        matchmaker --edit [FICHIER]
-
-Brindlecast – Test d’affinités : avec quel personnage êtes-vous le plus compatible ?
-
-  FICHIER             jouer le quiz de FICHIER au lieu de episode1.qzt
-  --check FICHIER...  vérifier des fichiers de quiz et afficher chaque erreur et
-                      chaque avertissement sous la forme FICHIER:LIGNE: error: ...
-                      ou FICHIER:LIGNE: warning: ... ; le code de sortie vaut 0
-                      si aucun fichier n’a d’erreur, 1 sinon
-  --edit [FICHIER]    écrire un nouveau quiz, ou modifier FICHIER, dans l’éditeur
-  -h, --help          afficher cette aide
-  -v, --version       afficher la version
-
-Une commande erronée se termine avec le code 2.
-</translation>
     </message>
     <message>
         <source>matchmaker: %1 does not exist yet; the editor starts a new quiz, which Save writes there.
@@ -116,6 +77,57 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>the output</source>
         <translation>la sortie</translation>
+    </message>
+    <message>
+        <source>Only one of --check, --edit and --export-web can be given.</source>
+        <translation>Une seule des options --check, --edit et --export-web peut être donnée.</translation>
+    </message>
+    <message>
+        <source>--export-web needs at least one quiz file after its folder.</source>
+        <translation>--export-web demande au moins un fichier de quiz après son dossier.</translation>
+    </message>
+    <message>
+        <source>Usage: matchmaker [FILE]
+       matchmaker --check FILE...
+       matchmaker --edit [FILE]
+       matchmaker --export-web DIR FILE...
+
+Brindlecast Match Maker: which cast member are you most compatible with?
+
+  FILE             take the quiz in FILE instead of episode1.qzt
+  --check FILE...  check quiz files and print each error and warning as
+                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit
+                   status is 0 when no file has an error, 1 when one has
+  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor
+  --export-web DIR FILE...
+                   publish the quizzes as a web page in the folder DIR, which
+                   plays them in any browser; prints the page&apos;s path
+  -h, --help       show this help
+  -v, --version    show the version
+
+A mistake in the command exits with status 2.
+</source>
+        <translation>Usage : matchmaker [FICHIER]
+        matchmaker --check FICHIER...
+        matchmaker --edit [FICHIER]
+        matchmaker --export-web DOSSIER FICHIER...
+
+Brindlecast – Test d’affinités : avec quel personnage êtes-vous le plus compatible ?
+
+  FICHIER             jouer le quiz de FICHIER au lieu de episode1.qzt
+  --check FICHIER...  vérifier des fichiers de quiz et afficher chaque erreur et
+                      chaque avertissement sous la forme FICHIER:LIGNE: error: ...
+                      ou FICHIER:LIGNE: warning: ... ; le code de sortie vaut 0
+                      si aucun fichier n’a d’erreur, 1 sinon
+  --edit [FICHIER]    écrire un nouveau quiz, ou modifier FICHIER, dans l’éditeur
+  --export-web DOSSIER FICHIER...
+                      publier les quiz comme page web dans le dossier DOSSIER,
+                      jouable dans tout navigateur ; affiche le chemin de la page
+  -h, --help          afficher cette aide
+  -v, --version       afficher la version
+
+Une commande erronée se termine avec le code 2.
+</translation>
     </message>
 </context>
 <context>
@@ -143,6 +155,60 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>About Qt</source>
         <translation>À propos de Qt</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>matchmaker: nothing was published, as a quiz file has an error.</source>
+        <translation>matchmaker : rien n’a été publié, car un fichier de quiz contient une erreur.</translation>
+    </message>
+    <message>
+        <source>the page&apos;s path</source>
+        <translation>le chemin de la page</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFolder</name>
+    <message>
+        <source>%1 (%2).</source>
+        <translation>%1 (%2).</translation>
+    </message>
+    <message>
+        <source>it cannot be looked at</source>
+        <translation>il ne peut pas être examiné</translation>
+    </message>
+    <message>
+        <source>it is a file, not a folder.</source>
+        <translation>c’est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it holds other files: give an empty folder, or the folder of an earlier export.</source>
+        <translation>il contient d’autres fichiers : donnez un dossier vide, ou le dossier d’un export précédent.</translation>
+    </message>
+    <message>
+        <source>its folder &quot;%1&quot; cannot be made</source>
+        <translation>son dossier « %1 » ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>nothing can be written in &quot;%1&quot;</source>
+        <translation>rien ne peut être écrit dans « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written</source>
+        <translation>« %1 » ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>it cannot be made</source>
+        <translation>il ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced</source>
+        <translation>il ne peut pas être remplacé</translation>
     </message>
 </context>
 <context>
@@ -608,6 +674,22 @@ Une commande erronée se termine avec le code 2.
         <source>it would be larger than %1 MiB, too large for the quiz editor.</source>
         <translation>il dépasserait %1 Mio, trop pour l’éditeur de quiz.</translation>
     </message>
+    <message>
+        <source>Export as &amp;Web Page...</source>
+        <translation>Exporter en page &amp;web...</translation>
+    </message>
+    <message>
+        <source>Publish the quiz as it stands as a web page that plays it in any browser</source>
+        <translation>Publier le quiz tel qu’il est comme page web jouable dans tout navigateur</translation>
+    </message>
+    <message>
+        <source>The quiz cannot be published while it has errors: the page could not play it. Mend the errors in the list first.</source>
+        <translation>Le quiz ne peut pas être publié tant qu’il contient des erreurs : la page ne pourrait pas le jouer. Corrigez d’abord les erreurs de la liste.</translation>
+    </message>
+    <message>
+        <source>The quiz is published as a web page: open &quot;%1&quot; in a browser to take it, or put the whole folder on a web site.</source>
+        <translation>Le quiz est publié comme page web : ouvrez « %1 » dans un navigateur pour y jouer, ou mettez tout le dossier sur un site web.</translation>
+    </message>
 </context>
 <context>
     <name>QuizFileFilter</name>
@@ -640,6 +722,56 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>
         <translation>Impossible de charger « %1 » : %2 (erreur %3)</translation>
+    </message>
+</context>
+<context>
+    <name>WebExport</name>
+    <message>
+        <source>Cannot publish the web page in &quot;%1&quot;: %2</source>
+        <translation>Impossible de publier la page web dans « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Take it again</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager...</translation>
+    </message>
+    <message>
+        <source>Choose a quiz</source>
+        <translation>Choisissez un quiz</translation>
+    </message>
+    <message>
+        <source>Thank you for playing. You can close this page now.</source>
+        <translation>Merci d’avoir joué. Vous pouvez maintenant fermer cette page.</translation>
+    </message>
+    <message>
+        <source>Most compatible with %1</source>
+        <translation>Le plus compatible avec %1</translation>
+    </message>
+    <message>
+        <source>Most compatible with all the guys</source>
+        <translation>Compatible avec toute la bande</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,8 @@ CommandLine::CommandLine(const QStringList &arguments, const QString &startDirec
     const QCommandLineOption version(QStringList { "v", "version" });
     const QCommandLineOption check("check");
     const QCommandLineOption edit("edit");
-    parser.addOptions({ help, version, check, edit });
+    const QCommandLineOption exportWeb("export-web", QString(), QStringLiteral("DIR"));
+    parser.addOptions({ help, version, check, edit, exportWeb });
     if (!parser.parse(arguments)) {
         fail(parser.errorText());
         return;
@@ -33,8 +34,17 @@ CommandLine::CommandLine(const QStringList &arguments, const QString &startDirec
     typed = parser.positionalArguments();
     for (const QString &file : typed)
         resolved << QDir(startDirectory).absoluteFilePath(file);
-    if (parser.isSet(check) && parser.isSet(edit))
-        fail(tr("--check and --edit cannot be used together."));
+    if (parser.isSet(exportWeb)) {
+        typedFolder = parser.value(exportWeb);
+        folder = QDir(startDirectory).absoluteFilePath(typedFolder);
+    }
+    const int commands = int(parser.isSet(check)) + int(parser.isSet(edit)) + int(parser.isSet(exportWeb));
+    if (commands > 1)
+        fail(tr("Only one of --check, --edit and --export-web can be given."));
+    else if (parser.isSet(exportWeb) && typed.isEmpty())
+        fail(tr("--export-web needs at least one quiz file after its folder."));
+    else if (parser.isSet(exportWeb))
+        chosen = Action::ExportWeb;
     else if (parser.isSet(check) && typed.isEmpty())
         fail(tr("--check needs at least one quiz file."));
     else if (parser.isSet(check))
@@ -89,6 +99,7 @@ QString CommandLine::helpText()
     return tr("Usage: matchmaker [FILE]\n"
               "       matchmaker --check FILE...\n"
               "       matchmaker --edit [FILE]\n"
+              "       matchmaker --export-web DIR FILE...\n"
               "\n"
               "Brindlecast Match Maker: which cast member are you most compatible with?\n"
               "\n"
@@ -97,6 +108,9 @@ QString CommandLine::helpText()
               "                   FILE:LINE: error: ... or FILE:LINE: warning: ...; the exit\n"
               "                   status is 0 when no file has an error, 1 when one has\n"
               "  --edit [FILE]    write a new quiz, or change FILE, in the quiz editor\n"
+              "  --export-web DIR FILE...\n"
+              "                   publish the quizzes as a web page in the folder DIR, which\n"
+              "                   plays them in any browser; prints the page's path\n"
               "  -h, --help       show this help\n"
               "  -v, --version    show the version\n"
               "\n"

@@ -8,6 +8,7 @@
 //   matchmaker [FILE]            take the quiz in FILE instead of episode1.qzt
 //   matchmaker --check FILE...   check quiz files, print what is wrong, open no window
 //   matchmaker --edit [FILE]     write or change a quiz in the quiz editor
+//   matchmaker --export-web DIR FILE...   publish quizzes as a web page in the folder DIR
 //   matchmaker --help | --version
 // It is read before the application object exists, so that help, the version, the checker and
 // a mistyped command need no display.
@@ -16,7 +17,7 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class Action { TakeQuiz, Check, Edit, ShowHelp, ShowVersion, UsageError };
+    enum class Action { TakeQuiz, Check, Edit, ExportWeb, ShowHelp, ShowVersion, UsageError };
 
     // arguments as main() received them, the program's name first; relative file names are taken
     // from startDirectory.
@@ -32,6 +33,9 @@ public:
     // The quiz files as they were typed, and the same as paths to open.
     const QStringList &files() const { return typed; }
     const QStringList &paths() const { return resolved; }
+    // The folder of --export-web as it was typed, and as a path.
+    const QString &folderAsTyped() const { return typedFolder; }
+    const QString &folderPath() const { return folder; }
 
     // For help, the version and a usage error: what to print (a usage error goes to standard
     // error) and the exit status.
@@ -46,5 +50,7 @@ private:
     Action chosen = Action::TakeQuiz;
     QStringList typed;
     QStringList resolved;
+    QString typedFolder;
+    QString folder;
     QString problem;
 };

@@ -16,6 +16,8 @@
 #include "SaveFile.h"
 #include "TextDecoder.h"
 #include "TextEncoder.h"
+#include "Translations.h"
+#include "WebExport.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -28,6 +30,12 @@
 namespace {
 
 constexpr int FindingLineRole = Qt::UserRole;
+
+QString cannotSave()
+{
+    return QuizEditor::tr("The quiz cannot be saved while it has errors: the program would refuse the file. "
+                          "Mend the errors in the list first.");
+}
 
 // one and many are marked with QT_TR_NOOP.
 QString countText(std::size_t count, const char *one, const char *many)
@@ -88,6 +96,7 @@ void QuizEditor::connectActions()
     connect(ui->actionSaveAs, &QAction::triggered, this, &QuizEditor::saveAs);
     connect(ui->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(ui->actionTryIt, &QAction::triggered, this, &QuizEditor::tryIt);
+    connect(ui->actionExportWeb, &QAction::triggered, this, &QuizEditor::exportWebPage);
     connect(ui->findingsList, &QListWidget::itemActivated, this, &QuizEditor::goToFinding);
 }
 
@@ -151,7 +160,7 @@ bool QuizEditor::save()
 
 bool QuizEditor::saveAs()
 {
-    if (refusedForErrors())
+    if (refusedForErrors(cannotSave()))
         return false;
     fileDialog.setFilter(QuizFileFilter::forOpenDialog());
     if (!fileDialog.showSave(this, QStringLiteral("qzt")))
@@ -159,18 +168,17 @@ bool QuizEditor::saveAs()
     return writeTo(fileDialog.fileName());
 }
 
-bool QuizEditor::refusedForErrors()
+bool QuizEditor::refusedForErrors(const QString &problem)
 {
     if (!QuizChecker::hasError(found))
         return false;
-    showProblem(tr("The quiz cannot be saved while it has errors: the program would refuse the file. "
-                   "Mend the errors in the list first."));
+    showProblem(problem);
     return true;
 }
 
 bool QuizEditor::writeTo(const QString &fileName)
 {
-    if (refusedForErrors())
+    if (refusedForErrors(cannotSave()))
         return false;
     const std::string bytes = quiz.bytes();
     // The editor would refuse to open what it wrote.
@@ -192,6 +200,29 @@ bool QuizEditor::writeTo(const QString &fileName)
 void QuizEditor::tryIt()
 {
     emit tryQuizRequested(quiz.lines());
+}
+
+void QuizEditor::exportWebPage()
+{
+    if (refusedForErrors(tr("The quiz cannot be published while it has errors: the page could not play it. "
+                            "Mend the errors in the list first.")))
+        return;
+    if (!folderDialog.showFolder(this))
+        return;
+    const QString name = path.isEmpty() ? tr("Untitled") : FileName::shown(QFileInfo(path).fileName());
+    const WebExport::Result result
+        = WebExport::write(folderDialog.fileName(), { { name, quiz.lines() } },
+                           { QStringLiteral("."), Translations::ProgramFolder, Translations::ProgramName });
+    const QString details = result.warnings.join('\n');
+    if (!result.error.isEmpty()) {
+        MessageBox::show(this, tr("Quiz Editor"), result.error, MessageBox::Buttons::Ok, details);
+        return;
+    }
+    MessageBox::show(this, tr("Quiz Editor"),
+                     tr("The quiz is published as a web page: open \"%1\" in a browser to take it, or put "
+                        "the whole folder on a web site.")
+                         .arg(FileName::shown(result.indexPath)),
+                     MessageBox::Buttons::Ok, details);
 }
 
 void QuizEditor::closeEvent(QCloseEvent *event)

@@ -54,6 +54,8 @@ public slots:
     bool save();
     bool saveAs();
     void tryIt();
+    // Publishes the quiz as it stands, saved or not, as a web page in a folder the user chooses.
+    void exportWebPage();
 
 signals:
     // The quiz as it stands, to be taken in the main window.
@@ -76,8 +78,8 @@ private:
     void goToFinding(const QListWidgetItem *item);
     // Asks what to do with unsaved changes; false when the user cancelled.
     bool maySetAside();
-    // True, after telling the user, while an error stands.
-    bool refusedForErrors();
+    // True, after telling the user, while an error stands; problem says what cannot be done.
+    bool refusedForErrors(const QString &problem);
     bool writeTo(const QString &fileName);
     void showProblem(const QString &text);
 
@@ -88,4 +90,5 @@ private:
     QString path;
     std::vector<QuizFinding> found;
     OpenDialog fileDialog;
+    OpenDialog folderDialog;
 };

@@ -14,6 +14,7 @@
 #include "QuizFileError.h"
 #include "QuizFileFilter.h"
 #include "QuizTexts.h"
+#include "ShowAddresses.h"
 #include "TextDecoder.h"
 #include "Twips.h"
 #include "compiled/image1.h"
@@ -109,10 +110,10 @@ void Main::applyDesignLook()
 // The links come back from the state the window was saved with, as any saved control does.
 void Main::readSavedLinks()
 {
-    ui->URLLink1->ReadProperties(
-        PropertyBag { { "text", tr("Website:  %1").arg(WebAddress) }, { "url", WebAddress } });
-    ui->URLLink2->ReadProperties(PropertyBag { { "text", tr("Email:  %1").arg(ContactAddress) },
-                                               { "url", "mailto:" + ContactAddress } });
+    ui->URLLink1->ReadProperties(PropertyBag { { "text", tr("Website:  %1").arg(ShowAddresses::Web) },
+                                               { "url", ShowAddresses::Web } });
+    ui->URLLink2->ReadProperties(PropertyBag { { "text", tr("Email:  %1").arg(ShowAddresses::Contact) },
+                                               { "url", "mailto:" + ShowAddresses::Contact } });
 }
 
 // A to D answer from the keyboard too; the buttons keep their one-letter captions. A key answers
@@ -170,7 +171,7 @@ void Main::connectMenu()
     connect(menu->sound(), &QAction::toggled, this, &Main::setSoundOn);
     connect(menu->moveBanner(), &QAction::toggled, this, &Main::setBannerMoving);
     connect(menu->about(), &QAction::triggered, this,
-            [this] { AboutBox::show(this, WebAddress, ContactAddress); });
+            [this] { AboutBox::show(this, ShowAddresses::Web, ShowAddresses::Contact); });
     setSoundOn(menu->sound()->isChecked());
     setBannerMoving(menu->moveBanner()->isChecked());
 }

@@ -45,8 +45,6 @@ class Main : public QWidget, public QuizHost
 public:
     // The title of the box that says a quiz file cannot be loaded.
     static QString fileErrorTitle() { return tr("Brindlecast Match Maker"); }
-    static inline const QString WebAddress = QStringLiteral("https://www.brindlecast.example/");
-    static inline const QString ContactAddress = QStringLiteral("matchmaker@brindlecast.example");
 
     explicit Main(QWidget *parent = nullptr);
     ~Main() override;

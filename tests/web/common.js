@@ -29,10 +29,12 @@ function writeQuiz(name, lines) {
     return quiz;
 }
 
-// Exports the quiz files into a new folder; returns the folder and the lines each quiz shows.
+// Exports the quiz files into a new folder; returns the folder and the lines each quiz shows. The
+// exporter runs in the data folder, where the window finds its pictures and clips.
 function exportQuizzes(files) {
     const dir = path.join(scratch, `export-${made++}`);
-    execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, ...files], { timeout: 60000, stdio: ['ignore', 'ignore', 'inherit'] });
+    execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, ...files],
+        { cwd: DATA, timeout: 60000, stdio: ['ignore', 'ignore', 'ignore'] });
     const texts = fs.readFileSync(path.join(dir, 'texts.js'), 'utf8');
     return {
         dir,

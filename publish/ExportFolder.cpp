@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -66,7 +67,8 @@ void syncFolder(const fs::path &folder)
 
 } // namespace
 
-ExportFolder::ExportFolder(const fs::path &target, const char *marker) : target(target), marker(marker) { }
+ExportFolder::ExportFolder(fs::path target, const char *marker)
+    : target(std::move(target)), marker(marker) { }
 
 ExportFolder::~ExportFolder()
 {

@@ -19,7 +19,7 @@ class ExportFolder
 
 public:
     // target: the folder, as the system names it; marker: the file an earlier export holds.
-    ExportFolder(const std::filesystem::path &target, const char *marker);
+    ExportFolder(std::filesystem::path target, const char *marker);
     ~ExportFolder();
     ExportFolder(const ExportFolder &) = delete;
     ExportFolder &operator=(const ExportFolder &) = delete;

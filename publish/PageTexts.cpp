@@ -3,6 +3,7 @@
 
 #include "Message.h"
 
+#include <QJsonArray>
 #include <QTranslator>
 
 const std::vector<PageTexts::Text> &PageTexts::all()
@@ -50,18 +51,20 @@ const std::vector<PageTexts::Text> &PageTexts::all()
 
 QJsonObject PageTexts::tables(const QString &catalogueFolder, const QString &catalogueName)
 {
-    QJsonObject languages;
+    QJsonArray keys;
+    for (const Text &text : all())
+        keys.append(QString::fromUtf8(text.source));
+    QJsonObject languages { { "keys", keys } };
     for (const char *language : { "de", "fr" }) {
         QTranslator catalogue;
         if (!catalogue.load(catalogueName + '_' + QLatin1String(language), catalogueFolder))
             continue;
-        QJsonObject table;
+        QJsonArray translated;
         for (const Text &text : all()) {
-            const QString translated = catalogue.translate(text.context, text.source);
-            if (!translated.isEmpty())
-                table.insert(QString::fromUtf8(text.source), translated);
+            const QString words = catalogue.translate(text.context, text.source);
+            translated.append(words.isEmpty() ? QJsonValue() : QJsonValue(words));
         }
-        languages.insert(QLatin1String(language), table);
+        languages.insert(QLatin1String(language), translated);
     }
     return languages;
 }

@@ -19,7 +19,8 @@ public:
     };
 
     static const std::vector<Text> &all();
-    // {"de": {English: German, ...}, "fr": {...}} from the compiled catalogues folder/name_LANG.qm;
-    // a language without a catalogue, and a text without a translation, are left out.
+    // {"keys": [English, ...], "de": [German, ...], "fr": [...]} from the compiled catalogues
+    // folder/name_LANG.qm, each text once and its translations in the same order: a language
+    // without a catalogue is left out, and a text without a translation is null.
     static QJsonObject tables(const QString &catalogueFolder, const QString &catalogueName);
 };

@@ -37,10 +37,11 @@
         return 'en';
     }
 
-    // Every text of the page, by its English words. Quiz text is never translated.
+    // Every text of the page, by its English words (texts.keys; each language's list holds their
+    // translations in the same order). Quiz text is never translated.
     function T(english) {
-        var table = texts[lang];
-        return lang !== 'en' && table && Object.prototype.hasOwnProperty.call(table, english) ? table[english] : english;
+        var at = lang !== 'en' && texts[lang] ? (texts.keys || []).indexOf(english) : -1;
+        return at >= 0 && texts[lang][at] ? texts[lang][at] : english;
     }
 
     // Storage can be refused (file:// pages, private windows): a switch then lasts one visit.

@@ -29,6 +29,14 @@ function writeQuiz(name, lines) {
     return quiz;
 }
 
+// texts.js holds the English texts once and each language's translations in the same order.
+function translationTables(texts) {
+    const tables = {};
+    for (const language of Object.keys(texts).filter((key) => key !== 'keys'))
+        tables[language] = Object.fromEntries(texts.keys.map((english, i) => [english, texts[language][i]]));
+    return tables;
+}
+
 // Exports the quiz files into a new folder; returns the folder and the lines each quiz shows. The
 // exporter runs in the data folder, where the window finds its pictures and clips.
 function exportQuizzes(files) {
@@ -39,7 +47,7 @@ function exportQuizzes(files) {
     return {
         dir,
         quizzes: files.map((file) => ({ name: path.basename(file), lines: quizLines(fs.readFileSync(file)) })),
-        tables: JSON.parse(texts.slice(texts.indexOf('=') + 1).trim().replace(/;$/, '')),
+        tables: translationTables(JSON.parse(texts.slice(texts.indexOf('=') + 1).trim().replace(/;$/, ''))),
     };
 }
 

@@ -2,6 +2,7 @@
 #include "FatalError.h"
 #include "Main.h"
 #include "MessageBox.h"
+#include "OpenDialog.h"
 #include "QuizEditor.h"
 #include "QuizEditors.h"
 #include "QuizFile.h"
@@ -44,6 +45,7 @@ private slots:
     void windows1252AsksBeforeUtf8();
     void tryItShowsTheEditedQuestionOne();
     void ctrlEBringsBackTheTriedEditor();
+    void exportsTheQuizAsItStands();
 
 private:
     QLineEdit *field(const QString &accessibleName) const;
@@ -417,6 +419,27 @@ void TestEditor::ctrlEBringsBackTheTriedEditor()
     QCOMPARE(std::count_if(windows.begin(), windows.end(),
                            [](QWidget *widget) { return qobject_cast<QuizEditor *>(widget); }),
              1);
+}
+
+// Export as Web Page publishes the quiz as it stands, unsaved edits included, and says where.
+void TestEditor::exportsTheQuizAsItStands()
+{
+    replaceText("Question 1", "Unsaved </script>?");
+    const QString folder = QString::fromStdString(dir->filePath("web"));
+    OpenDialog::setNextFileName(folder);
+    MessageBox::setNextAnswer(Answer::Ok);
+
+    editor->findChild<QAction *>("actionExportWeb")->trigger();
+
+    QVERIFY2(MessageBox::lastText().contains(folder + "/index.html"), qPrintable(MessageBox::lastText()));
+    QFile data(folder + "/quizzes.js");
+    QVERIFY(data.open(QIODevice::ReadOnly));
+    const QByteArray written = data.readAll();
+    QVERIFY(written.contains(R"("name":"quiz.qzt")"));
+    QVERIFY(written.contains(R"("Unsaved \u003c/script\u003e?")"));
+    QVERIFY(editor->isWindowModified());
+    QCOMPARE(fileBytes(), TempQuizDir::quizBytes());
+    MessageBox::resetSeam();
 }
 
 QTEST_MAIN(TestEditor)

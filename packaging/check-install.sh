@@ -95,6 +95,14 @@ status=$?
 set -e
 [[ $status -eq 124 ]] || fail "the installed program did not start with a relative quiz file (exit status $status)"
 
+# The installed program publishes a web page with nothing but its own files: the page is compiled
+# in, and the pictures and clips come from the data folder the launcher changes to.
+(cd "$elsewhere" && "$usr/games/matchmaker" --export-web web mine.qzt >/dev/null) \
+    || fail "--export-web does not publish a web page"
+for file in index.html player.js quizzes.js texts.js pictures/1.jpg clips/orosound.wav; do
+    [[ -s "$elsewhere/web/$file" ]] || fail "--export-web wrote no $file"
+done
+
 if [[ $failures -ne 0 ]]; then
     echo "check-install: $failures problem(s) below $usr" >&2
     exit 1

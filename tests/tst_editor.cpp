@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Announcer.h"
 #include "FatalError.h"
 #include "Main.h"
 #include "MessageBox.h"
@@ -365,6 +366,9 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
     editor.reset();
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
     ScratchSettings settings;
+    QStringList announced;
+    Announcer::setRecorder(
+        [&](const QString &title, const QString &text) { announced << title + '\n' + text; });
     Main window;
     QuizEditors editors(&window);
     QVERIFY(window.Form_Initialize());
@@ -382,9 +386,12 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
     question->setFocus();
     question->selectAll();
     QTest::keyClicks(question, "Edited?");
+    announced.clear();
     QTest::keyClick(opened->windowHandle(), Qt::Key_T, Qt::ControlModifier);
 
     QCOMPARE(window.Text()[0]->toPlainText(), "Edited?");
+    QTRY_COMPARE(announced.size(), 1);
+    QVERIFY(announced.first().startsWith("Question 1 of 20\nEdited?\nAnswer A: Race skiffs"));
     QCOMPARE(window.quiz().Tallies(), (ExtraQZT::TallyCounts {}));
     QCOMPARE(window.quiz().QuestionStart(), 5);
     QVERIFY(LoadQuizLines("episode1.qzt")[0] != "Edited?");

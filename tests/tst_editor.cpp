@@ -43,6 +43,8 @@ private slots:
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void windows1252AsksBeforeUtf8();
+    void answerFieldsSayWhomTheyVoteFor_data();
+    void answerFieldsSayWhomTheyVoteFor();
     void tryItShowsTheEditedQuestionOne();
     void ctrlEBringsBackTheTriedEditor();
 
@@ -357,6 +359,29 @@ void TestEditor::windows1252AsksBeforeUtf8()
     QCOMPARE(MessageBox::shownCount(), 2);
     QCOMPARE(LoadQuizLines(path)[0], "Caf\xC3\xA9\xE2\x86\x92");
     MessageBox::resetSeam();
+}
+
+void TestEditor::answerFieldsSayWhomTheyVoteFor_data()
+{
+    QTest::addColumn<QString>("name"); // typed as the name for answer B; null: none typed
+    QTest::addColumn<QString>("description");
+    QTest::newRow("as loaded") << QString() << "votes for Dorv";
+    QTest::newRow("renamed") << "Zed"
+                             << "votes for Zed";
+    QTest::newRow("blank") << " "
+                           << "votes for (no name yet)";
+}
+
+// A screen reader does not read the name beside an answer's field: its description says it.
+void TestEditor::answerFieldsSayWhomTheyVoteFor()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    if (!name.isNull())
+        replaceText("Name for answer B", name);
+    for (const char *answer : { "Question 1, answer B", "Question 20, answer B" })
+        QCOMPARE(field(answer)->accessibleDescription(), description);
+    QCOMPARE(field("Question 1, answer C")->accessibleDescription(), "votes for Oro");
 }
 
 // Ctrl+E in the main window opens the editor on the quiz being taken; Try it starts the edited

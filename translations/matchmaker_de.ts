@@ -262,6 +262,13 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBlock</name>
     <message>
         <source>Question</source>

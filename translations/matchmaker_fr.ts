@@ -262,6 +262,13 @@ Une commande erronée se termine avec le code 2.
     </message>
 </context>
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
     <name>QuestionBlock</name>
     <message>
         <source>Question</source>

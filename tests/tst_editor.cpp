@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Announcer.h"
 #include "FatalError.h"
 #include "Main.h"
 #include "MessageBox.h"
@@ -43,6 +44,8 @@ private slots:
     void unsavedChangesQuestion_data();
     void unsavedChangesQuestion();
     void windows1252AsksBeforeUtf8();
+    void answerFieldsSayWhomTheyVoteFor_data();
+    void answerFieldsSayWhomTheyVoteFor();
     void tryItShowsTheEditedQuestionOne();
     void ctrlEBringsBackTheTriedEditor();
     void exportsTheQuizAsItStands();
@@ -360,6 +363,29 @@ void TestEditor::windows1252AsksBeforeUtf8()
     MessageBox::resetSeam();
 }
 
+void TestEditor::answerFieldsSayWhomTheyVoteFor_data()
+{
+    QTest::addColumn<QString>("name"); // typed as the name for answer B; null: none typed
+    QTest::addColumn<QString>("description");
+    QTest::newRow("as loaded") << QString() << "votes for Dorv";
+    QTest::newRow("renamed") << "Zed"
+                             << "votes for Zed";
+    QTest::newRow("blank") << " "
+                           << "votes for (no name yet)";
+}
+
+// A screen reader does not read the name beside an answer's field: its description says it.
+void TestEditor::answerFieldsSayWhomTheyVoteFor()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    if (!name.isNull())
+        replaceText("Name for answer B", name);
+    for (const char *answer : { "Question 1, answer B", "Question 20, answer B" })
+        QCOMPARE(field(answer)->accessibleDescription(), description);
+    QCOMPARE(field("Question 1, answer C")->accessibleDescription(), "votes for Oro");
+}
+
 // Ctrl+E in the main window opens the editor on the quiz being taken; Try it starts the edited
 // quiz at question 1 with a new vote and writes nothing, and a restart replays it.
 void TestEditor::tryItShowsTheEditedQuestionOne()
@@ -367,6 +393,9 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
     editor.reset();
     QVERIFY(QDir::setCurrent(MATCHMAKER_DATA_DIR));
     ScratchSettings settings;
+    QStringList announced;
+    Announcer::setRecorder(
+        [&](const QString &title, const QString &text) { announced << title + '\n' + text; });
     Main window;
     QuizEditors editors(&window);
     QVERIFY(window.Form_Initialize());
@@ -384,9 +413,12 @@ void TestEditor::tryItShowsTheEditedQuestionOne()
     question->setFocus();
     question->selectAll();
     QTest::keyClicks(question, "Edited?");
+    announced.clear();
     QTest::keyClick(opened->windowHandle(), Qt::Key_T, Qt::ControlModifier);
 
     QCOMPARE(window.Text()[0]->toPlainText(), "Edited?");
+    QTRY_COMPARE(announced.size(), 1);
+    QVERIFY(announced.first().startsWith("Question 1 of 20\nEdited?\nAnswer A: Race skiffs"));
     QCOMPARE(window.quiz().Tallies(), (ExtraQZT::TallyCounts {}));
     QCOMPARE(window.quiz().QuestionStart(), 5);
     QVERIFY(LoadQuizLines("episode1.qzt")[0] != "Edited?");

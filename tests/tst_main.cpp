@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "Announcer.h"
 #include "ContextMenu.h"
 #include "DesignFont.h"
 #include "ExtraQZT.h"
@@ -12,6 +13,7 @@
 #include "TestSeams.h"
 #include "URLLink.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -52,6 +54,9 @@ private slots:
     void drop();
     void answerKeys_data();
     void answerKeys();
+    void eachQuestionIsAnnounced_data();
+    void eachQuestionIsAnnounced();
+    void announcementWaitsForTheWindow();
     void typingIntoABoxChangesNothing();
     void startupWithoutQuizExitsWithStatus1();
     void links_data();
@@ -77,6 +82,7 @@ private:
     std::unique_ptr<Main> window;
     QStringList sounds;
     int boxesBeforeSound = -1;
+    QStringList announced; // title and text, a line apart
 };
 
 void TestMain::initTestCase()
@@ -92,6 +98,9 @@ void TestMain::init()
         sounds << name;
         boxesBeforeSound = MessageBox::shownCount();
     });
+    announced.clear();
+    Announcer::setRecorder(
+        [this](const QString &title, const QString &text) { announced << title + '\n' + text; });
     settings = std::make_unique<ScratchSettings>();
     restartWindow();
 }
@@ -110,6 +119,8 @@ void TestMain::restartWindow()
     QVERIFY(window->Form_Initialize());
     window->showCentred();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTRY_COMPARE(announced.size(), 1);
+    QVERIFY(announced.takeFirst().startsWith("Question 1 of 20\nWhat would you do"));
 }
 
 QStringList TestMain::boxes() const
@@ -203,6 +214,12 @@ void TestMain::startupShowsQuestionOneWithFocusOnNewTest()
     QCOMPARE(window->quiz().QuestionStart(), 5);
     QCOMPARE(QApplication::focusWidget(), button("Command1"));
     QCOMPARE(button("Command3")->accessibleDescription(), boxes()[2]);
+    QCOMPARE(window->findChild<QWidget *>("Text0")->accessibleDescription(), boxes()[0]);
+    const QAccessibleInterface *notice
+        = QAccessible::queryAccessibleInterface(window->findChild<QWidget *>("announcement"));
+    QCOMPARE(notice->role(), QAccessible::Notification);
+    QCOMPARE(notice->text(QAccessible::Name), "Question 1 of 20");
+    QVERIFY(notice->rect().isEmpty());
 }
 
 void TestMain::twentyClicksBringTheResult()
@@ -491,6 +508,60 @@ void TestMain::answerKeys()
     QCOMPARE(MessageBox::shownCount() == 1 ? MessageBox::lastDetails() : sofar, details);
 }
 
+void TestMain::eachQuestionIsAnnounced_data()
+{
+    QTest::addColumn<QStringList>("keys"); // Ctrl+N: New Test, choosing a quiz of Q1, Q1 A...
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("last"); // how the last announcement begins
+
+    const QString first = "Question 1 of 20\nWhat would you do on a free afternoon aboard the Brindle Wren?\n"
+                          "Answer A: Race skiffs around the hull\nAnswer B: Fix that squeaky hatch\n"
+                          "Answer C: Chart the next star route\nAnswer D: Teach the parrot a song";
+    QTest::newRow("A") << QStringList { "A" } << 1
+                       << "Question 2 of 20\nA storm hits the ship at night. What is your first move?\n";
+    QTest::newRow("Backspace") << QStringList { "C", "Backspace" } << 2 << first;
+    QTest::newRow("Backspace at question 1") << QStringList { "Backspace" } << 0 << "";
+    QTest::newRow("New Test") << QStringList { "B", "Ctrl+N" } << 2
+                              << "Question 1 of 20\nQ1\nAnswer A: Q1 A\n";
+    QTest::newRow("OK at the results") << QStringList(20, "D") << 20 << first;
+}
+
+// What a screen reader is told after each key, wherever the focus is.
+void TestMain::eachQuestionIsAnnounced()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(int, count);
+    QFETCH(QString, last);
+    TempQuizDir dir;
+    OpenDialog::setNextFileName(QString::fromStdString(dir.write("new.qzt", TempQuizDir::quizBody())));
+    MessageBox::setNextAnswer(MessageBox::Answer::Ok);
+
+    for (const QString &key : keys)
+        QTest::keySequence(window->windowHandle(), QKeySequence(key));
+
+    QCOMPARE(announced.size(), count);
+    QCOMPARE(announced.value(count - 1).left(last.size()), last);
+    QCOMPARE(QApplication::focusWidget(), button("Command1"));
+}
+
+// Said only once the window is active again, after the screen reader has told of its focus, and
+// only the last of what came meanwhile.
+void TestMain::announcementWaitsForTheWindow()
+{
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+
+    clickAnswers(2);
+    QCoreApplication::processEvents();
+    QCOMPARE(announced, QStringList());
+    window->activateWindow();
+
+    QTRY_COMPARE(announced.size(), 1);
+    QVERIFY(announced.first().startsWith("Question 3 of 20\nWhich snack"));
+}
+
 void TestMain::typingIntoABoxChangesNothing()
 {
     auto *box = window->findChild<QPlainTextEdit *>("Text0");
@@ -589,13 +660,12 @@ void TestMain::progressFollowsTheQuiz()
 {
     QCOMPARE(progress()->textFormat(), Qt::PlainText);
     QCOMPARE(progress()->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(progress()->accessibleName(), "Progress");
     QCOMPARE(progress()->font(), DesignFont::sansSerif(8.25));
     QVERIFY(progress()->fontMetrics().horizontalAdvance("20 of 20") <= progress()->width());
 
     for (int question = 1; question <= 20; ++question) {
         QCOMPARE(progress()->text(), QString("%1 of 20").arg(question));
-        QCOMPARE(progress()->accessibleDescription(), QString("Question %1 of 20").arg(question));
+        QCOMPARE(progress()->accessibleName(), QString("Question %1 of 20").arg(question));
         if (question == 20)
             MessageBox::setNextAnswer(MessageBox::Answer::Ok);
         clickAnswers(1);
@@ -664,6 +734,8 @@ void TestMain::contextMenuOpens()
 
     QTRY_VERIFY(QApplication::activePopupWidget());
     QCOMPARE(QApplication::activePopupWidget() == menu().menu(), windowMenu);
+    if (windowMenu) // a screen reader hears the first item at once
+        QVERIFY(menu().menu()->activeAction() == menu().newTest() && menu().menu()->hasFocus());
     QApplication::activePopupWidget()->close();
     QStringList items;
     for (const QAction *item : menu().menu()->actions())

@@ -8,6 +8,7 @@
 #include "TestSeams.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
@@ -36,6 +37,7 @@ private slots:
     void shellOpenerSortsTargets();
     void copyingAMessageBox_data();
     void copyingAMessageBox();
+    void detailsAreReachedWithTab();
     void soundSwitchedOffLoadsNothing();
     void settingsFile_data();
     void settingsFile();
@@ -262,6 +264,31 @@ void TestToolkit::copyingAMessageBox()
                      "Kest: 6\nDorv: 2");
 
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+// Once shown, the details are reached with Tab, and a screen reader is given all of them there.
+void TestToolkit::detailsAreReachedWithTab()
+{
+    QStringList reached; // what a screen reader is told of each control Tab reaches
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box && QTest::qWaitForWindowActive(box));
+        for (auto *button : box->buttons()) {
+            if (box->buttonRole(button) == QMessageBox::ActionRole) // Show Details...
+                QTest::keyClick(button, Qt::Key_Space);
+        }
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const auto *reader = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+            reached << reader->text(QAccessible::Name) + ": " + reader->text(QAccessible::Description);
+        }
+        box->accept();
+    });
+
+    MessageBox::show(nullptr, "Your results!", "The prompt", MessageBox::Buttons::OkCancel,
+                     "Kest: 6\nDorv: 2");
+
+    QVERIFY2(reached.contains("Details: Kest: 6\nDorv: 2"), qPrintable(reached.join(" | ")));
 }
 
 void TestToolkit::soundSwitchedOffLoadsNothing()

@@ -6,6 +6,7 @@
 #include "TestSeams.h"
 #include "URLLink.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QSignalSpy>
@@ -49,6 +50,7 @@ private slots:
     void readPropertiesFallsBackSilently();
     void writePropertiesOmitsDefaults();
     void handCursorPointsWithTheFingertip();
+    void screenReaderIsToldOfALink();
 
 private:
     QStringList press(URLLink &link, Qt::MouseButton button, bool handled, const QString &replacement,
@@ -298,6 +300,26 @@ void TestURLLink::handCursorPointsWithTheFingertip()
     QCOMPARE(hand.shape(), Qt::BitmapCursor);
     QCOMPARE(hand.pixmap().size(), QSize(32, 32));
     QCOMPARE(hand.hotSpot(), QPoint(12, 1));
+}
+
+// Named by its text unless the window names it, described by its target; Press opens the target
+// as a click does, once the screen reader's call has returned.
+void TestURLLink::screenReaderIsToldOfALink()
+{
+    URLLink link;
+    link.setText(WebsiteText);
+    link.setURL(Website);
+    QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(&link);
+
+    QCOMPARE(shown->role(), QAccessible::Link);
+    QCOMPARE(shown->text(QAccessible::Name), WebsiteText);
+    QCOMPARE(shown->text(QAccessible::Description), Website);
+    link.setAccessibleName("Show's web site");
+    QCOMPARE(shown->text(QAccessible::Name), "Show's web site");
+    QVERIFY(shown->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    shown->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(opened.isEmpty());
+    QTRY_COMPARE(opened, QList<QUrl> { QUrl(Website) });
 }
 
 QTEST_MAIN(TestURLLink)

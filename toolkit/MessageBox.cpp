@@ -4,6 +4,7 @@
 #include "PlainText.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -98,6 +99,20 @@ private:
     }
 };
 
+// Qt's details area takes no focus, so a screen reader could neither reach nor read it. It joins
+// the Tab order with a caret for reading it line by line, and its description holds all of it,
+// which a screen reader says as the area is reached.
+void letDetailsBeRead(QMessageBox &box, const QString &details)
+{
+    auto *area = box.findChild<QTextEdit *>();
+    if (!area)
+        return;
+    area->setFocusPolicy(Qt::TabFocus);
+    area->setTextInteractionFlags(area->textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    area->setAccessibleName(QCoreApplication::translate("MessageBox", "Details"));
+    area->setAccessibleDescription(details);
+}
+
 MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString &text,
                             MessageBox::Buttons buttons, const QString &details)
 {
@@ -107,6 +122,7 @@ MessageBox::Answer showReal(QWidget *parent, const QString &title, const QString
     // always shown as plain text.
     box.setTextFormat(Qt::PlainText);
     box.setDetailedText(details);
+    letDetailsBeRead(box, details);
     const bool saving = buttons == MessageBox::Buttons::SaveDiscardCancel;
     box.setDefaultButton(saving ? QMessageBox::Save : QMessageBox::Ok);
     box.setEscapeButton(buttons == MessageBox::Buttons::Ok ? QMessageBox::Ok : QMessageBox::Cancel);

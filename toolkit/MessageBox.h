@@ -9,7 +9,8 @@ class QWidget;
 // Cancel, and optional details behind the box's "Show Details..." button. Text and details are
 // always shown as plain text, whatever they hold. Ctrl+C copies the title, the text and the
 // details, as it does in a Windows message box (Qt does that only on Windows), unless part of a
-// text is selected.
+// text is selected. The details can be reached with Tab once shown, and a screen reader reads
+// them there.
 // Tests queue answers with setNextAnswer(); the real box is shown only when none is queued.
 // With the environment variable MATCHMAKER_NONINTERACTIVE set, a box is written to standard
 // error (control characters escaped) and answered at once: with OK, or with Cancel where there is

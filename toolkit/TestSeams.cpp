@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "TestSeams.h"
 
+#include "Announcer.h"
 #include "FatalError.h"
 #include "MessageBox.h"
 #include "OpenDialog.h"
@@ -10,6 +11,7 @@
 
 void TestSeams::reset()
 {
+    Announcer::setRecorder({});
     MessageBox::resetSeam();
     OpenDialog::resetSeam();
     SoundPlayer::setRecorder({});

@@ -230,10 +230,6 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <translation>Frage</translation>
     </message>
     <message>
-        <source>Progress</source>
-        <translation>Fortschritt</translation>
-    </message>
-    <message>
         <source>Answers</source>
         <translation>Antworten</translation>
     </message>
@@ -324,6 +320,18 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>Brindlecast Match Maker</source>
         <translation>Brindlecast-Partnertest</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An answer as a screen reader says it: its button&apos;s name (&quot;Answer A&quot;), then the answer.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
     </message>
 </context>
 <context>

@@ -230,10 +230,6 @@ Une commande erronée se termine avec le code 2.
         <translation>Question</translation>
     </message>
     <message>
-        <source>Progress</source>
-        <translation>Progression</translation>
-    </message>
-    <message>
         <source>Answers</source>
         <translation>Réponses</translation>
     </message>
@@ -324,6 +320,18 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>Brindlecast Match Maker</source>
         <translation>Brindlecast – Test d’affinités</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An answer as a screen reader says it: its button&apos;s name (&quot;Answer A&quot;), then the answer.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
     </message>
 </context>
 <context>

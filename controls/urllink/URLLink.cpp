@@ -9,6 +9,7 @@
 #include "PropertyError.h"
 #include "ShellOpener.h"
 #include "Twips.h"
+#include "URLLinkAccessible.h"
 #include "compiled/hand.h"
 
 #include <QCursor>
@@ -30,6 +31,7 @@ QCursor handCursor()
 
 URLLink::URLLink(QWidget *parent) : QWidget(parent), lblURL(new QLabel(this))
 {
+    URLLinkAccessible::install();
     // The surface draws nothing but its black background; its font only measures the text.
     QPalette surface = palette();
     surface.setColor(QPalette::Window, Qt::black);
@@ -147,7 +149,7 @@ void URLLink::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        lblURL_MouseDown(Qt::LeftButton);
+        follow();
         return;
     default:
         QWidget::keyPressEvent(event);
@@ -176,6 +178,11 @@ void URLLink::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
     update();
+}
+
+void URLLink::follow()
+{
+    lblURL_MouseDown(Qt::LeftButton);
 }
 
 // Any other button only puts the pointer back to the default. A cancelled open leaves the

@@ -11,7 +11,8 @@ class QLabel;
 // mouse button goes down on it, opens its target (a web address, a "mailto:" address or a
 // document) through the desktop. Just before opening it raises GoToURL, through which the
 // window holding it may replace the target or cancel. The target can be shown as the text's
-// tooltip. A window saves and restores its instances through a PropertyBag.
+// tooltip. A window saves and restores its instances through a PropertyBag. Screen readers are
+// told it is a link, to its target (URLLinkAccessible).
 class URLLink : public QWidget
 {
     Q_OBJECT
@@ -55,6 +56,10 @@ public:
     void InitProperties();
     void ReadProperties(const PropertyBag &store);
     void WriteProperties(PropertyBag &store) const;
+
+    // Opens the target as a left press on the text does, GoToURL first; for the keyboard and for
+    // screen readers.
+    void follow();
 
     // The design size of a newly placed instance; the control never resizes itself.
     QSize sizeHint() const override;

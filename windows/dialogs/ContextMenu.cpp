@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 
 // From the keyboard a menu opens on the middle of the control with the focus.
@@ -76,6 +78,22 @@ bool ContextMenu::eventFilter(QObject *watched, QEvent *event)
     const auto *request = static_cast<QContextMenuEvent *>(event);
     popup->popup(request->reason() == QContextMenuEvent::Keyboard ? keyboardPosition(window)
                                                                   : request->globalPos());
+    speakFirstItem();
     event->accept();
     return true;
+}
+
+// A screen reader says nothing when a menu opens, only when an item becomes active: the first
+// item is made active at once. With the focus in the menu too, the screen reader hears it leave
+// when the menu closes, and so speaks the first item again at the next opening.
+void ContextMenu::speakFirstItem()
+{
+    const QList<QAction *> items = popup->actions();
+    const auto first = std::find_if(items.begin(), items.end(), [](const QAction *item) {
+        return item->isEnabled() && item->isVisible() && !item->isSeparator();
+    });
+    if (first == items.end())
+        return;
+    popup->setActiveAction(*first);
+    popup->setFocus(Qt::PopupFocusReason);
 }

@@ -16,7 +16,8 @@ class Settings;
 // boxes (which keep their own), at the Menu key and at Shift+F10; from the keyboard it opens on
 // the control that has the focus. Each item shows its shortcut, which works without the menu too.
 // Sound and Move the banner are the user's choices, on until switched off, and are kept between
-// runs. The window connects the items to what they do.
+// runs. The window connects the items to what they do. However it opens, its first item is active,
+// so that a screen reader says it.
 class ContextMenu : public QObject
 {
     Q_OBJECT
@@ -44,6 +45,7 @@ private:
     QAction *addChoice(const QString &text, const QKeySequence &shortcut, const QString &key);
     // Shift+F10: asks the control with the focus for its context menu, as the Menu key does.
     void requestFromKeyboard();
+    void speakFirstItem();
 
     QWidget *window;
     QMenu *popup;

@@ -38,4 +38,10 @@ void QuestionBlock::setVoteName(std::size_t answer, const QString &name)
     const QString text = blank ? tr("votes for (no name yet)") : tr("votes for %1").arg(name);
     label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, label->maximumWidth()));
     label->setToolTip(PlainText::toolTip(text));
+    // A screen reader does not read the label beside a field, only the field's own label: the
+    // field says whom it votes for in its description. Every edit sets the names again; only a
+    // change is worth an event to the screen reader.
+    QLineEdit *field = fields.at(answer + 1);
+    if (field->accessibleDescription() != text)
+        field->setAccessibleDescription(text);
 }

@@ -28,7 +28,8 @@ public:
 
     // 0 the question, 1 to 4 the answers A to D.
     QLineEdit *field(std::size_t index) const { return fields.at(index); }
-    // The name answer (0 to 3) votes for, as its line holds it.
+    // The name answer (0 to 3) votes for, as its line holds it: shown beside the answer's field
+    // and given as its accessible description.
     void setVoteName(std::size_t answer, const QString &name);
 
 private:

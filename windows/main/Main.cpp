@@ -4,6 +4,7 @@
 #include "ui_Main.h"
 
 #include "AboutBox.h"
+#include "Announcer.h"
 #include "ContextMenu.h"
 #include "DesignFont.h"
 #include "DroppedFile.h"
@@ -52,6 +53,7 @@ Main::Main(QWidget *parent)
                   | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::Main>()),
       quizFlow(*this),
+      announcer(new Announcer(this)),
       pictures(this)
 {
     setFont(DesignFont::sansSerif(8.25));
@@ -282,17 +284,29 @@ void Main::setQuestionBox(int index, const std::string &text)
 {
     const QString shown = TextDecoder::decode(text);
     textBoxes.at(index)->setPlainText(shown);
-    // A screen reader announces each answer button with the answer it gives.
-    if (index > 0)
-        answerButtons.at(index - 1)->setAccessibleDescription(shown);
+    // A screen reader reads the question box only as far as its first wrapped line, and an answer
+    // button by its letter: their descriptions hold the whole text.
+    QWidget *described = index == 0 ? static_cast<QWidget *>(textBoxes[0]) : answerButtons.at(index - 1);
+    described->setAccessibleDescription(shown);
 }
 
 void Main::questionShown(int number)
 {
     const int count = static_cast<int>(QuizQuestionCount);
+    const QString progress = tr("Question %1 of %2").arg(number).arg(count);
     ui->Progress->setText(tr("%1 of %2").arg(number).arg(count));
-    ui->Progress->setAccessibleDescription(tr("Question %1 of %2").arg(number).arg(count));
+    ui->Progress->setAccessibleName(progress);
     menu->back()->setEnabled(quizFlow.canGoBack());
+    announcer->announce(progress, spokenQuestion());
+}
+
+QString Main::spokenQuestion() const
+{
+    QStringList lines { textBoxes[0]->toPlainText() };
+    for (std::size_t k = 0; k < QuizAnswerCount; ++k)
+        //: An answer as a screen reader says it: its button's name ("Answer A"), then the answer.
+        lines << tr("%1: %2").arg(answerButtons[k]->accessibleName(), textBoxes[k + 1]->toPlainText());
+    return lines.join('\n');
 }
 
 void Main::playSound(const std::string &fileName)

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <memory>
 
+class Announcer;
 class QAction;
 class ContextMenu;
 class QPlainTextEdit;
@@ -38,6 +39,7 @@ class Main;
 // A quiz file dropped onto the window is opened as New Test opens a chosen one.
 //   Progress          "3 of 20": the question on screen
 // Its context menu (ContextMenu) goes back a question and switches the sound and the banner.
+// A screen reader is told each new question and its answers, wherever the focus is.
 class Main : public QWidget, public QuizHost
 {
     Q_OBJECT
@@ -121,6 +123,9 @@ private:
 
     // A quiz the user chose, through New Test or by dropping it: a new vote on it.
     void startChosenQuiz(const QString &fileName);
+    // The question and its answers as a screen reader says them: a line each, every answer after
+    // the name of its button ("Answer A: ...").
+    QString spokenQuestion() const;
     // Counts one vote for answer 0 to 3 (A to D), from its button or its key.
     void answer(int index);
     void applyDesignLook();
@@ -143,6 +148,8 @@ private:
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
     ContextMenu *menu = nullptr;
+    // Tells a screen reader each question as it comes up.
+    Announcer *announcer = nullptr;
     Randomizer random = Randomizer::fromClock();
     PictureCache pictures;
     std::int16_t scrollX = 0;

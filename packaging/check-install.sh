@@ -99,7 +99,7 @@ set -e
 # in, and the pictures and clips come from the data folder the launcher changes to.
 (cd "$elsewhere" && "$usr/games/matchmaker" --export-web web mine.qzt >/dev/null) \
     || fail "--export-web does not publish a web page"
-for file in index.html player.js quizzes.js texts.js pictures/1.jpg clips/orosound.wav; do
+for file in index.html player.js quizzes.js pictures/1.jpg clips/orosound.wav; do
     [[ -s "$elsewhere/web/$file" ]] || fail "--export-web wrote no $file"
 done
 

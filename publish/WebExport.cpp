@@ -64,17 +64,13 @@ public:
     {
     }
 
+    // Each script a page loads from the disk costs its first paint a few milliseconds: the engine
+    // and the player go out as one script, the texts and the quizzes as the other.
     void writePage()
     {
-        for (const char *file : { "index.html", "style.css", "engine.js", "player.js" }) {
-            QFile compiled(QStringLiteral(":/web/") + file);
-            compiled.open(QIODevice::ReadOnly);
-            folder.write(file, compiled.readAll());
-        }
-        folder.write(
-            "texts.js",
-            ScriptData::assignment("MatchMakerTexts",
-                                   PageTexts::tables(sources.catalogueFolder, sources.catalogueName)));
+        for (const char *file : { "index.html", "style.css" })
+            folder.write(file, compiled(file));
+        folder.write("player.js", compiled("engine.js") + compiled("player.js"));
         folder.write(WebExport::MarkerFile,
                      "A web page of Brindlecast Match Maker; the next export replaces it.\n");
     }
@@ -91,10 +87,20 @@ public:
                                  { "logo", designPicture("image1.gif", {}, "pictures/logo.png") },
                                  { "web", ShowAddresses::Web },
                                  { "contact", ShowAddresses::Contact } };
-        folder.write("quizzes.js", ScriptData::assignment("MatchMakerQuizzes", data));
+        folder.write("quizzes.js",
+                     ScriptData::assignment("MatchMakerTexts",
+                                            PageTexts::tables(sources.catalogueFolder, sources.catalogueName))
+                         + ScriptData::assignment("MatchMakerQuizzes", data));
     }
 
 private:
+    static QByteArray compiled(const char *file)
+    {
+        QFile page(QStringLiteral(":/web/") + file);
+        page.open(QIODevice::ReadOnly);
+        return page.readAll();
+    }
+
     QJsonObject quizData(const WebExport::Quiz &quiz)
     {
         std::array<QString, QuizAnswerCount> clips;

@@ -7,7 +7,7 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { DATA, exportQuizzes } = require('../../tests/web/common.js');
 
-const PAGE = ['index.html', 'style.css', 'engine.js', 'player.js', 'quizzes.js', 'texts.js'];
+const PAGE = ['index.html', 'style.css', 'player.js', 'quizzes.js'];
 const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt')]);
 const size = (file) => (fs.statSync(file).isDirectory()
     ? fs.readdirSync(file).reduce((sum, name) => sum + size(path.join(file, name)), 0)

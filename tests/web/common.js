@@ -29,7 +29,7 @@ function writeQuiz(name, lines) {
     return quiz;
 }
 
-// texts.js holds the English texts once and each language's translations in the same order.
+// The page's texts hold the English words once and each language's translations in the same order.
 function translationTables(texts) {
     const tables = {};
     for (const language of Object.keys(texts).filter((key) => key !== 'keys'))
@@ -43,7 +43,8 @@ function exportQuizzes(files) {
     const dir = path.join(scratch, `export-${made++}`);
     execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, ...files],
         { cwd: DATA, timeout: 60000, stdio: ['ignore', 'ignore', 'ignore'] });
-    const texts = fs.readFileSync(path.join(dir, 'texts.js'), 'utf8');
+    const data = fs.readFileSync(path.join(dir, 'quizzes.js'), 'utf8');
+    const texts = data.split('\n').find((line) => line.startsWith('window.MatchMakerTexts = '));
     return {
         dir,
         quizzes: files.map((file) => ({ name: path.basename(file), lines: quizLines(fs.readFileSync(file)) })),

@@ -3,6 +3,7 @@
 
 #include "FileName.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -29,31 +30,18 @@ QString shown(const fs::path &path)
     return FileName::shown(FileName::fromNative(path.native()));
 }
 
-int writeAll(int file, const QByteArray &bytes)
+// Writes a whole new file, flushed to the disk; why it cannot be, or nothing. The file is opened
+// by the system's name for it, which QFile would not keep where it is not UTF-8.
+QString writeFile(const fs::path &path, const QByteArray &bytes)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(file, bytes.constData() + done, std::size_t(bytes.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return written < 0 ? errno : ENOSPC;
-        done += written;
-    }
-    return 0;
-}
-
-// Writes a whole new file, flushed to the disk; the system's error number, or 0.
-int writeFile(const fs::path &path, const QByteArray &bytes)
-{
-    const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (file < 0)
-        return errno;
-    int error = writeAll(file, bytes);
-    if (error == 0 && ::fsync(file) != 0)
-        error = errno;
-    if (::close(file) != 0 && error == 0)
-        error = errno;
-    return error;
+    const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        return systemReason(errno);
+    QFile file;
+    file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (file.write(bytes) != bytes.size())
+        return file.errorString();
+    return ::fsync(descriptor) == 0 ? QString() : systemReason(errno);
 }
 
 void syncFolder(const fs::path &folder)
@@ -150,9 +138,9 @@ void ExportFolder::write(const QString &relative, const QByteArray &bytes)
     const fs::path path = fresh / FileName::toNativePath(relative);
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
-    const int failed = error ? error.value() : writeFile(path, bytes);
-    if (failed != 0)
-        fail(tr("\"%1\" cannot be written").arg(relative), failed);
+    const QString failed = error ? systemReason(error.value()) : writeFile(path, bytes);
+    if (!failed.isEmpty() && problem.isEmpty())
+        problem = tr("%1 (%2).").arg(tr("\"%1\" cannot be written").arg(relative), failed);
 }
 
 void ExportFolder::commit()

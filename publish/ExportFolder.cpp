@@ -65,10 +65,10 @@ ExportFolder::~ExportFolder()
         fs::remove_all(fresh, ignored);
 }
 
-void ExportFolder::fail(const QString &what, int systemError)
+void ExportFolder::fail(const QString &what, const QString &reason)
 {
     if (problem.isEmpty())
-        problem = systemError == 0 ? what : tr("%1 (%2).").arg(what, systemReason(systemError));
+        problem = reason.isEmpty() ? what : tr("%1 (%2).").arg(what, reason);
 }
 
 bool ExportFolder::open()
@@ -88,21 +88,21 @@ bool ExportFolder::checkTarget()
     if (status.type() == fs::file_type::not_found)
         return true;
     if (error) {
-        fail(tr("it cannot be looked at"), error.value());
+        fail(tr("it cannot be looked at"), systemReason(error.value()));
         return false;
     }
     if (!fs::is_directory(status)) {
-        fail(tr("it is a file, not a folder."), 0);
+        fail(tr("it is a file, not a folder."));
         return false;
     }
     fs::directory_iterator entries(target, error);
     if (error) {
-        fail(tr("it cannot be read"), error.value());
+        fail(tr("it cannot be read"), systemReason(error.value()));
         return false;
     }
     if (entries == fs::directory_iterator() || fs::exists(target / marker, error))
         return true;
-    fail(tr("it holds other files: give an empty folder, or the folder of an earlier export."), 0);
+    fail(tr("it holds other files: give an empty folder, or the folder of an earlier export."));
     return false;
 }
 
@@ -113,7 +113,7 @@ bool ExportFolder::makeNewFolder()
     const fs::path parent = target.parent_path();
     fs::create_directories(parent, error);
     if (error) {
-        fail(tr("its folder \"%1\" cannot be made").arg(shown(parent)), error.value());
+        fail(tr("its folder \"%1\" cannot be made").arg(shown(parent)), systemReason(error.value()));
         return false;
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -127,7 +127,7 @@ bool ExportFolder::makeNewFolder()
         if (errno != EEXIST)
             break;
     }
-    fail(tr("nothing can be written in \"%1\"").arg(shown(parent)), errno);
+    fail(tr("nothing can be written in \"%1\"").arg(shown(parent)), systemReason(errno));
     return false;
 }
 
@@ -138,17 +138,18 @@ void ExportFolder::write(const QString &relative, const QByteArray &bytes)
     const fs::path path = fresh / FileName::toNativePath(relative);
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
+    folders.insert(path.parent_path());
     const QString failed = error ? systemReason(error.value()) : writeFile(path, bytes);
-    if (!failed.isEmpty() && problem.isEmpty())
-        problem = tr("%1 (%2).").arg(tr("\"%1\" cannot be written").arg(relative), failed);
+    if (!failed.isEmpty())
+        fail(tr("\"%1\" cannot be written").arg(relative), failed);
 }
 
 void ExportFolder::commit()
 {
     if (!problem.isEmpty())
         return;
-    for (const char *folder : { "pictures", "clips", "" })
-        syncFolder(fresh / folder);
+    for (const fs::path &folder : folders)
+        syncFolder(folder);
     swapIn();
     syncFolder(target.parent_path());
 }
@@ -160,20 +161,20 @@ void ExportFolder::swapIn()
     std::error_code error;
     if (!fs::exists(target, error)) {
         if (::rename(fresh.c_str(), target.c_str()) != 0)
-            return fail(tr("it cannot be made"), errno);
+            return fail(tr("it cannot be made"), systemReason(errno));
         committed = true;
         return;
     }
     if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
         if (errno != EINVAL && errno != ENOSYS)
-            return fail(tr("it cannot be replaced"), errno);
+            return fail(tr("it cannot be replaced"), systemReason(errno));
         const fs::path aside = fresh.native() + ".old";
         if (::rename(target.c_str(), aside.c_str()) != 0)
-            return fail(tr("it cannot be replaced"), errno);
+            return fail(tr("it cannot be replaced"), systemReason(errno));
         if (::rename(fresh.c_str(), target.c_str()) != 0) {
             const int reason = errno;
             ::rename(aside.c_str(), target.c_str());
-            return fail(tr("it cannot be replaced"), reason);
+            return fail(tr("it cannot be replaced"), systemReason(reason));
         }
         fresh = aside;
     }

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 // The folder an export goes to. It is made if missing; one that exists must be empty or hold an
@@ -37,7 +38,8 @@ public:
     std::string placed(const char *relative) const;
 
 private:
-    void fail(const QString &what, int systemError);
+    // Keeps the first failure: what failed, and the system's reason where there is one.
+    void fail(const QString &what, const QString &reason = QString());
     bool checkTarget();
     bool makeNewFolder();
     void swapIn();
@@ -45,6 +47,8 @@ private:
     std::filesystem::path target;
     const char *marker;
     std::filesystem::path fresh;
+    // The folders of the new export's files, flushed to the disk before it takes the target's place.
+    std::set<std::filesystem::path> folders;
     bool committed = false;
     QString problem;
 };

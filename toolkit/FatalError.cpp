@@ -44,9 +44,15 @@ std::vector<Guard> &guards()
     return list;
 }
 
-bool unsavedWorkMayEnd()
+// The guards of owners that are gone, so that the list stays as long as the open windows.
+void forgetEnded()
 {
     std::erase_if(guards(), [](const Guard &guard) { return guard.owner.isNull(); });
+}
+
+bool unsavedWorkMayEnd()
+{
+    forgetEnded();
     // A copy: a guard's question runs an event loop, in which another guard may come or go.
     const std::vector<Guard> current = guards();
     return std::ranges::all_of(current, [](const Guard &guard) { return !guard.owner || guard.mayEnd(); });
@@ -63,6 +69,7 @@ void FatalError::show(const QString &title, const QString &message)
 
 void FatalError::guardUnsavedWork(QObject *owner, std::function<bool()> mayEnd)
 {
+    forgetEnded();
     guards().push_back({ owner, std::move(mayEnd) });
 }
 

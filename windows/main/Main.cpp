@@ -45,6 +45,11 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
+// The design's handlers of the answer buttons A to D, which their keys call too.
+constexpr std::array<void (Main::*)(), QuizAnswerCount> AnswerHandlers {
+    &Main::Command2_Click, &Main::Command3_Click, &Main::Command4_Click, &Main::Command5_Click
+};
+
 } // namespace
 
 Main::Main(QWidget *parent)
@@ -138,7 +143,7 @@ void Main::setUpAnswerKeys()
             button->setDown(true);
             release->start();
             sound.prepare();
-            answer(static_cast<int>(k));
+            (this->*AnswerHandlers[k])();
         });
     }
 }
@@ -146,12 +151,8 @@ void Main::setUpAnswerKeys()
 void Main::connectHandlers()
 {
     connect(ui->Command1, &QPushButton::clicked, this, &Main::Command1_Click);
-    // The design's handlers, one for each answer button in turn.
-    const std::array<void (Main::*)(), QuizAnswerCount> answerHandlers {
-        &Main::Command2_Click, &Main::Command3_Click, &Main::Command4_Click, &Main::Command5_Click
-    };
     for (std::size_t k = 0; k < QuizAnswerCount; ++k)
-        connect(answerButtons[k], &QPushButton::clicked, this, answerHandlers[k]);
+        connect(answerButtons[k], &QPushButton::clicked, this, AnswerHandlers[k]);
     // The audio stack loads in the background from the first answer on: twenty answers come
     // before the first clip, and a window that is only looked at never loads it.
     for (auto *button : answerButtons)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "FileName.h"
 
+#include <array>
+
 namespace {
 
 constexpr char16_t EscapedByteBase = 0xDC00;
@@ -49,6 +51,16 @@ qsizetype validSequenceAt(const QByteArray &bytes, qsizetype at)
     return length;
 }
 
+// The code point of the valid sequence of `length` bytes at bytes[at].
+char32_t codePointAt(const QByteArray &bytes, qsizetype at, qsizetype length)
+{
+    static constexpr std::array<unsigned char, 5> LeadBits = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t code = static_cast<unsigned char>(bytes[at]) & LeadBits.at(static_cast<std::size_t>(length));
+    for (qsizetype i = 1; i < length; ++i)
+        code = (code << 6) | (static_cast<unsigned char>(bytes[at + i]) & 0x3F);
+    return code;
+}
+
 } // namespace
 
 QString FileName::fromNative(const QByteArray &bytes)
@@ -62,7 +74,8 @@ QString FileName::fromNative(const QByteArray &bytes)
             ++at;
             continue;
         }
-        name += QString::fromUtf8(bytes.constData() + at, length);
+        // Decoded here: QString::fromUtf8 and fromUcs4 drop a leading U+FEFF.
+        name += QChar::fromUcs4(codePointAt(bytes, at, length));
         at += length;
     }
     return name;

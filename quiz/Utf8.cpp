@@ -48,6 +48,15 @@ bool isBidiControl(std::uint32_t codePoint)
 
 namespace Utf8 {
 
+Sequence sequenceAt(std::string_view bytes, std::size_t at)
+{
+    Sequence sequence;
+    int length = 0;
+    if (decodeAt(bytes, at, sequence.codePoint, length))
+        sequence.length = static_cast<std::size_t>(length);
+    return sequence;
+}
+
 bool isValid(std::string_view bytes)
 {
     std::uint32_t codePoint = 0;

@@ -1,11 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // What the quiz engine needs to know about the encoding of a quiz line, which stays bytes.
 namespace Utf8 {
+
+// One well-formed sequence: its code point and its length in bytes.
+struct Sequence {
+    std::uint32_t codePoint = 0;
+    std::size_t length = 0;
+};
+
+// The well-formed sequence that starts at bytes[at], or one of length 0 where none does.
+Sequence sequenceAt(std::string_view bytes, std::size_t at);
 
 // Well-formed UTF-8: no stray continuation bytes, overlong forms, surrogates or code points
 // beyond U+10FFFF. A line that is not is shown as Windows-1252.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "FileName.h"
 
-#include <array>
+#include "Utf8.h"
+
+#include <string_view>
 
 namespace {
 
@@ -19,64 +21,23 @@ char escapedByte(QChar c)
     return static_cast<char>(c.unicode() - EscapedByteBase);
 }
 
-// The length of the valid UTF-8 sequence that starts at bytes[at], or 0 when none does.
-qsizetype validSequenceAt(const QByteArray &bytes, qsizetype at)
-{
-    const auto byte = [&](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
-    const unsigned char lead = byte(at);
-    if (lead < 0x80)
-        return 1;
-    qsizetype length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF; // nothing past U+10FFFF
-    } else {
-        return 0;
-    }
-    if (at + length > bytes.size() || byte(at + 1) < low || byte(at + 1) > high)
-        return 0;
-    for (qsizetype i = 2; i < length; ++i) {
-        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF)
-            return 0;
-    }
-    return length;
-}
-
-// The code point of the valid sequence of `length` bytes at bytes[at].
-char32_t codePointAt(const QByteArray &bytes, qsizetype at, qsizetype length)
-{
-    static constexpr std::array<unsigned char, 5> LeadBits = {0, 0x7F, 0x1F, 0x0F, 0x07};
-    char32_t code = static_cast<unsigned char>(bytes[at]) & LeadBits.at(static_cast<std::size_t>(length));
-    for (qsizetype i = 1; i < length; ++i)
-        code = (code << 6) | (static_cast<unsigned char>(bytes[at + i]) & 0x3F);
-    return code;
-}
-
 } // namespace
 
 QString FileName::fromNative(const QByteArray &bytes)
 {
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     QString name;
     name.reserve(bytes.size());
-    for (qsizetype at = 0; at < bytes.size();) {
-        const qsizetype length = validSequenceAt(bytes, at);
-        if (length == 0) {
-            name += QChar(static_cast<char16_t>(EscapedByteBase + static_cast<unsigned char>(bytes[at])));
+    for (std::size_t at = 0; at < view.size();) {
+        const Utf8::Sequence sequence = Utf8::sequenceAt(view, at);
+        if (sequence.length == 0) {
+            name += QChar(static_cast<char16_t>(EscapedByteBase + static_cast<unsigned char>(view[at])));
             ++at;
             continue;
         }
-        // Decoded here: QString::fromUtf8 and fromUcs4 drop a leading U+FEFF.
-        name += QChar::fromUcs4(codePointAt(bytes, at, length));
-        at += length;
+        // One code point at a time: QString::fromUtf8 would drop a U+FEFF that starts its input.
+        name += QChar::fromUcs4(sequence.codePoint);
+        at += sequence.length;
     }
     return name;
 }

@@ -30,7 +30,10 @@ QString fromWindows1252(const std::string &bytes)
 
 QString TextDecoder::decode(const std::string &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The file's own byte-order mark is gone before its lines are read; a U+FEFF that starts a
+    // line is part of it, kept so that the window, the page and the engine agree on the line.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!utf8.hasError())
         return text;

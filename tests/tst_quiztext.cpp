@@ -28,6 +28,7 @@ void TestQuizText::decodesQuizText_data()
     QTest::newRow("unused place") << QByteArray("a\x81") << QString("a") + QChar(0x81);
     QTest::newRow("broken utf-8") << QByteArray("\xC3(") << QString::fromUtf8("Ã(");
     QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("leading U+FEFF") << QByteArray("\xEF\xBB\xBFKest") << QChar(0xFEFF) + QString("Kest");
 }
 
 void TestQuizText::decodesQuizText()
@@ -47,8 +48,8 @@ void TestQuizText::fileNamesKeepTheirBytes_data()
     QTest::newRow("cut sequence") << QByteArray("\xE2\x82.qzt") << R"(\xe2\x82.qzt)";
     QTest::newRow("encoded surrogate") << QByteArray("\xED\xB3\xA9") << R"(\xed\xb3\xa9)";
     QTest::newRow("beyond unicode") << QByteArray("\xF4\x90\x80\x80") << R"(\xf4\x90\x80\x80)";
-    QTest::newRow("byte order marks") << QByteArray("\xEF\xBB\xBF\x01\xEF\xBB\xBF")
-                                      << QString(QChar(0xFEFF)) + QChar(0x01) + QChar(0xFEFF);
+    QTest::newRow("byte order marks")
+        << QByteArray("\xEF\xBB\xBF\x01\xEF\xBB\xBF") << QString(QChar(0xFEFF)) + QChar(0x01) + QChar(0xFEFF);
     // U+10080 ends in the surrogate U+DC80, which must not be taken for an escaped byte.
     QTest::newRow("pair beside a byte")
         << QByteArray("\xF0\x90\x82\x80\x80") << QString::fromUtf8("\xF0\x90\x82\x80") + "\\x80";

@@ -27,7 +27,7 @@ const pick = (items) => items[Math.floor(random() * items.length)];
 const utf8 = (text) => Buffer.from(text, 'utf8');
 const NAMES = [
     () => Buffer.alloc(0),
-    () => utf8(pick(['Kest', 'Dorv', 'Oro', 'Bexal', 'kest', 'Kest ', 'Zed'])),
+    () => utf8(pick(['Kest', 'Dorv', 'Oro', 'Bexal', 'kest', 'Kest ', 'Zed', '\uFEFF', '\uFEFFKest'])),
     () => utf8(pick(['\u202Eevil', 'a\u200Fb', '\u2067\u0628\u2069', '\u061C', '\u2066x', 'x\u202A'])),
     () => utf8(pick(['%1', '%2 and %3', '100%', '%%9', '<img src=x>'])),
     () => Buffer.from(pick([[0x93, 0x4B, 0x94], [0xE9, 0x74, 0xE9], [0x81, 0x8D, 0x9D], [0xC3, 0x28]])),

@@ -10,7 +10,8 @@
 namespace Utf8 {
 
 // One well-formed sequence: its code point and its length in bytes.
-struct Sequence {
+struct Sequence
+{
     std::uint32_t codePoint = 0;
     std::size_t length = 0;
 };

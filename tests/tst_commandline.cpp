@@ -195,6 +195,11 @@ void TestCommandLine::program_data()
         << QStringList { "--check", "'\u202Eevil.qzt'" } << false
         << "\u2068\u202Eevil.qzt\u2069: error: the file does not exist.\n"
         << "" << 1;
+    // After a first file, so that the output does not start with the U+FEFF, which decoding drops.
+    QTest::newRow("name that starts with U+FEFF")
+        << QStringList { "--check", "warn.qzt", "'\uFEFFnone.qzt'" } << false
+        << "warn.qzt" + duplicateKest + QChar(0xFEFF) + "none.qzt: error: the file does not exist.\n"
+        << "" << 1;
     QTest::newRow("findings to a full disk")
         << QStringList { "--check", "warn.qzt", ">/dev/full" } << false << ""
         << "matchmaker: cannot write the findings: No space left on device" << 2;

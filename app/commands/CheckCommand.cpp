@@ -15,7 +15,7 @@ namespace {
 // A name holding direction controls cannot reorder the line it starts.
 QString shownName(const QString &name)
 {
-    const QString shown = FileName::shown(name);
+    QString shown = FileName::shown(name);
     if (!Utf8::hasBidiControl(shown.toStdString()))
         return shown;
     return QChar(0x2068) + shown + QChar(0x2069);

@@ -108,10 +108,8 @@ private:
         for (std::size_t k = 0; k < QuizAnswerCount; ++k) {
             const std::string &name = quiz.lines[QuizNameLine + k];
             anyEmptyName = anyEmptyName || name.empty();
-            for (const SoundClip &clip : SoundClips) {
-                if (name == clip.name)
-                    clips[k] = this->clip(clip.sound);
-            }
+            if (const char *sound = soundClipFor(name))
+                clips[k] = clip(sound);
         }
         return ScriptData::quiz(quiz.name, quiz.lines, clips, anyEmptyName ? clip(NoWinnerSound) : QString());
     }

@@ -181,10 +181,8 @@ void ExtraQZT::chooseWinner()
 
 void ExtraQZT::chooseSound()
 {
-    for (const auto &entry : SoundClips) {
-        if (resultName == entry.name)
-            resultSound = entry.sound;
-    }
+    if (const char *sound = soundClipFor(resultName))
+        resultSound = sound;
     if (resultName.empty()) {
         resultName = "all the guys";
         resultSound = NoWinnerSound;

@@ -72,12 +72,6 @@ Message emptyLineFinding(std::size_t index)
                    { question, answerLetter(index % QuizBlockLines - 1) });
 }
 
-bool hasSoundClip(const std::string &name)
-{
-    return std::any_of(SoundClips.begin(), SoundClips.end(),
-                       [&](const SoundClip &clip) { return name == clip.name; });
-}
-
 std::string joined(const std::vector<std::string> &items)
 {
     std::string text;
@@ -217,7 +211,8 @@ void QuizChecker::checkNames()
                               answerLetter(earlier), answerLetter(k) }));
             break;
         }
-        if (hasSoundClip(name) || std::find(silent.begin(), silent.end(), quoted(name)) != silent.end())
+        if (soundClipFor(name) != nullptr
+            || std::find(silent.begin(), silent.end(), quoted(name)) != silent.end())
             continue;
         firstSilent = silent.empty() ? QuizNameLine + k + 1 : firstSilent;
         silent.push_back(quoted(name));

@@ -4,22 +4,13 @@
 // be plain text for a terminal: no stray surrogates, no control characters.
 
 #include "FileName.h"
+#include "Finding.h"
 #include "PlainText.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "fuzz_filename: %s\n", what);
-    std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -3,6 +3,7 @@
 // exactly when LoadQuizLines refuses the file, must say the same of the bytes as of the file, and
 // must list its findings by line.
 
+#include "Finding.h"
 #include "InputFile.h"
 #include "QuizChecker.h"
 #include "QuizFile.h"
@@ -16,12 +17,6 @@
 #include <string>
 
 namespace {
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "fuzz_quizchecker: %s\n", what);
-    std::abort();
-}
 
 bool loads(const std::filesystem::path &path)
 {

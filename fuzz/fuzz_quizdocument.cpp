@@ -3,6 +3,7 @@
 // when written with no edit, hold the lines the loader reads, and still read back as the
 // document's lines after an edit that empties a line or fills it with bytes of the input.
 
+#include "Finding.h"
 #include "QuizChecker.h"
 #include "QuizDocument.h"
 #include "QuizFile.h"
@@ -17,12 +18,6 @@
 #include <string>
 
 namespace {
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "fuzz_quizdocument: %s\n", what);
-    std::abort();
-}
 
 // The 104 lines as the loader reads them from the bytes.
 QuizText loaderLines(const std::string &bytes)

@@ -3,6 +3,7 @@
 // exactly those a plain reading of the bytes gives, or be refused with a QuizFileError that names
 // the file. Any other exception, a crash, a hang or a sanitizer report is a finding.
 
+#include "Finding.h"
 #include "InputFile.h"
 #include "QuizFile.h"
 #include "QuizFileError.h"
@@ -38,12 +39,6 @@ std::optional<QuizText> expectedQuiz(std::string_view bytes)
         bytes.remove_prefix(std::min(bytes.size(), end + (crlf ? 2 : 1)));
     }
     return text;
-}
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "fuzz_quizfile: %s\n", what);
-    std::abort();
 }
 
 } // namespace

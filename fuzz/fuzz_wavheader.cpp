@@ -4,6 +4,7 @@
 // within the input: channels, rate and sample size non-zero, no more data than the bytes hold,
 // and a finite length.
 
+#include "Finding.h"
 #include "WavHeader.h"
 
 #include <cmath>
@@ -12,16 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "fuzz_wavheader: %s\n", what);
-    std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

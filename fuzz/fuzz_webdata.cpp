@@ -3,6 +3,7 @@
 // the script it writes must be plain ASCII with no <, > or &, so that nothing can end the script
 // or start markup, and it must read back as the lines the window shows.
 
+#include "Finding.h"
 #include "QuizLineReader.h"
 #include "ScriptData.h"
 #include "TextDecoder.h"
@@ -17,12 +18,6 @@
 #include <sstream>
 
 namespace {
-
-[[noreturn]] void finding(const char *what)
-{
-    std::fprintf(stderr, "fuzz_webdata: %s\n", what);
-    std::abort();
-}
 
 // The input's lines as a quiz, missing ones empty; a line may hold any byte but CR and LF.
 QuizText linesOf(const std::uint8_t *data, std::size_t size)

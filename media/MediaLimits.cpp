@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QImageReader>
 
-#include <string_view>
+#include <string>
 
 QString MediaLimits::pictureProblem(QImageReader &reader)
 {
@@ -35,8 +35,11 @@ QString MediaLimits::clipProblem(const QString &path)
             .arg(MaxClipBytes / 1024 / 1024);
     if (!clip.open(QIODevice::ReadOnly))
         return clip.errorString();
-    const QByteArray bytes = clip.read(MaxClipBytes);
-    const auto header = WavHeader::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    // Only the chunks' headers and the format are read: the sound itself is for the player.
+    const auto header
+        = WavHeader::read(std::uint64_t(clip.size()), [&clip](std::uint64_t at, std::size_t size) {
+              return clip.seek(qint64(at)) ? clip.read(qint64(size)).toStdString() : std::string();
+          });
     if (!header)
         return QStringLiteral("it is not a WAV sound clip");
     if (header->seconds() > MaxClipSeconds)

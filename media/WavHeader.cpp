@@ -5,26 +5,17 @@
 
 namespace {
 
-class ByteReader
+std::uint32_t number(std::string_view bytes, std::size_t at, int size, bool bigEndian)
 {
-public:
-    ByteReader(std::string_view bytes, bool bigEndian) : bytes(bytes), bigEndian(bigEndian) { }
-
-    std::uint32_t number(std::size_t at, int size) const
-    {
-        std::uint32_t value = 0;
-        for (int i = 0; i < size; ++i) {
-            const auto byte = static_cast<unsigned char>(bytes[at + (bigEndian ? i : size - 1 - i)]);
-            value = value << 8 | byte;
-        }
-        return value;
+    std::uint32_t value = 0;
+    for (int i = 0; i < size; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[at + (bigEndian ? i : size - 1 - i)]);
+        value = value << 8 | byte;
     }
+    return value;
+}
 
-private:
-    std::string_view bytes;
-    bool bigEndian;
-};
-
+constexpr std::size_t RiffHeaderSize = 12;
 constexpr std::size_t ChunkHeaderSize = 8;
 constexpr std::size_t FormatChunkSize = 16;
 
@@ -36,27 +27,35 @@ double WavHeader::seconds() const
     return static_cast<double>(dataBytes) / static_cast<double>(bytesPerFrame * sampleRate);
 }
 
-std::optional<WavHeader> WavHeader::parse(std::string_view bytes)
+std::optional<WavHeader> WavHeader::read(std::uint64_t fileSize, const ReadAt &readAt)
 {
-    if (bytes.size() < 12 || bytes.substr(8, 4) != "WAVE")
+    const std::string riffHeader = fileSize < RiffHeaderSize ? std::string() : readAt(0, RiffHeaderSize);
+    const std::string_view start = riffHeader;
+    if (start.size() < RiffHeaderSize || start.substr(8, 4) != "WAVE")
         return std::nullopt;
-    const std::string_view riff = bytes.substr(0, 4);
+    const std::string_view riff = start.substr(0, 4);
     if (riff != "RIFF" && riff != "RIFX")
         return std::nullopt;
-    const ByteReader reader(bytes, riff == "RIFX");
+    const bool bigEndian = riff == "RIFX";
 
     WavHeader header;
     bool haveFormat = false;
-    for (std::size_t at = 12; bytes.size() - at >= ChunkHeaderSize;) {
-        const std::string_view id = bytes.substr(at, 4);
-        const std::uint64_t declared = reader.number(at + 4, 4);
-        const std::size_t body = at + ChunkHeaderSize;
-        const std::uint64_t present = std::min<std::uint64_t>(declared, bytes.size() - body);
+    for (std::uint64_t at = RiffHeaderSize; fileSize - at >= ChunkHeaderSize;) {
+        const std::string chunk = readAt(at, ChunkHeaderSize);
+        if (chunk.size() < ChunkHeaderSize)
+            return std::nullopt;
+        const std::string_view id = std::string_view(chunk).substr(0, 4);
+        const std::uint64_t declared = number(chunk, 4, 4, bigEndian);
+        const std::uint64_t body = at + ChunkHeaderSize;
+        const std::uint64_t present = std::min<std::uint64_t>(declared, fileSize - body);
         if (id == "fmt " && present >= FormatChunkSize) {
-            header.format = static_cast<std::uint16_t>(reader.number(body, 2));
-            header.channels = static_cast<std::uint16_t>(reader.number(body + 2, 2));
-            header.sampleRate = reader.number(body + 4, 4);
-            header.bitsPerSample = static_cast<std::uint16_t>(reader.number(body + 14, 2));
+            const std::string format = readAt(body, FormatChunkSize);
+            if (format.size() < FormatChunkSize)
+                return std::nullopt;
+            header.format = static_cast<std::uint16_t>(number(format, 0, 2, bigEndian));
+            header.channels = static_cast<std::uint16_t>(number(format, 2, 2, bigEndian));
+            header.sampleRate = number(format, 4, 4, bigEndian);
+            header.bitsPerSample = static_cast<std::uint16_t>(number(format, 14, 2, bigEndian));
             haveFormat = true;
         } else if (id == "data") {
             header.dataBytes = present;
@@ -65,9 +64,17 @@ std::optional<WavHeader> WavHeader::parse(std::string_view bytes)
         }
         // Chunks are padded to an even length.
         const std::uint64_t next = body + declared + (declared & 1);
-        if (next >= bytes.size())
+        if (next >= fileSize)
             break;
-        at = static_cast<std::size_t>(next);
+        at = next;
     }
     return std::nullopt;
+}
+
+std::optional<WavHeader> WavHeader::parse(std::string_view bytes)
+{
+    return read(bytes.size(), [bytes](std::uint64_t at, std::size_t size) {
+        return at < bytes.size() ? std::string(bytes.substr(static_cast<std::size_t>(at), size))
+                                 : std::string();
+    });
 }

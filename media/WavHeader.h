@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The facts a sound clip's RIFF/WAVE header gives: its sample format and how much sound it holds.
@@ -20,8 +23,14 @@ struct WavHeader
     // How long the clip plays.
     double seconds() const;
 
-    // Reads the header from the file's bytes (RIFF little-endian or RIFX big-endian). None when
-    // they are not a WAVE file with a format chunk before its data chunk, or when the format
-    // describes no playable sound (no channels, no sample rate, no sample size).
+    // Up to size bytes of the file from offset at; fewer only where the file ends.
+    using ReadAt = std::function<std::string(std::uint64_t at, std::size_t size)>;
+
+    // Reads the header of a file of fileSize bytes (RIFF little-endian or RIFX big-endian)
+    // through readAt, which is asked for the chunks' headers and the format alone, never for the
+    // sound. None when the file is not a WAVE file with a format chunk before its data chunk, or
+    // when the format describes no playable sound (no channels, no sample rate, no sample size).
+    static std::optional<WavHeader> read(std::uint64_t fileSize, const ReadAt &readAt);
+    // The same from the file's bytes.
     static std::optional<WavHeader> parse(std::string_view bytes);
 };

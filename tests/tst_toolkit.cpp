@@ -33,6 +33,7 @@ private slots:
     void hostileTextStaysPlain();
     void clipLimits_data();
     void clipLimits();
+    void replacedClipIsCheckedAnew();
     void shellOpenerSortsTargets_data();
     void shellOpenerSortsTargets();
     void copyingAMessageBox_data();
@@ -46,6 +47,38 @@ private slots:
 namespace {
 
 const QString MailTarget = QStringLiteral("mailto:matchmaker@brindlecast.example");
+
+// The header of a mono PCM clip, with another chunk (id and body) between its format and its data.
+QByteArray wavHeader(quint32 rate, quint16 bits, quint32 dataBytes, const QByteArray &chunk = {})
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + dataBytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * bits / 8) << quint16(bits / 8)
+        << bits;
+    if (!chunk.isEmpty()) {
+        const qsizetype body = chunk.size() - 4;
+        out.writeRawData(chunk.constData(), 4);
+        out << quint32(body);
+        out.writeRawData(chunk.constData() + 4, int(body));
+        if (body % 2 != 0)
+            out << quint8(0);
+    }
+    out.writeRawData("data", 4);
+    out << dataBytes;
+    return bytes;
+}
+
+void writeClip(const QString &path, const QByteArray &header, qint64 soundBytes)
+{
+    QFile clip(path);
+    QVERIFY(clip.open(QIODevice::WriteOnly));
+    clip.write(header);
+    QVERIFY(clip.resize(header.isEmpty() ? qint64(2) << 30 : header.size() + soundBytes));
+}
 
 } // namespace
 
@@ -152,25 +185,14 @@ void TestToolkit::clipLimits_data()
     QTest::addColumn<qint64>("soundBytes");
     QTest::addColumn<QString>("problem"); // empty: the clip is played
 
-    const auto wav = [](quint32 rate, quint16 bits, quint32 dataBytes) {
-        QByteArray bytes;
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out.setByteOrder(QDataStream::LittleEndian);
-        out.writeRawData("RIFF", 4);
-        out << quint32(36 + dataBytes);
-        out.writeRawData("WAVEfmt ", 8);
-        out << quint32(16) << quint16(1) << quint16(1) << rate << quint32(rate * bits / 8)
-            << quint16(bits / 8) << bits;
-        out.writeRawData("data", 4);
-        out << dataBytes;
-        return bytes;
-    };
-    QTest::newRow("two seconds") << wav(22050, 16, 88200) << qint64(88200) << "";
-    QTest::newRow("thirty seconds") << wav(8000, 8, 240000) << qint64(240000) << "";
+    QTest::newRow("two seconds") << wavHeader(22050, 16, 88200) << qint64(88200) << "";
+    QTest::newRow("thirty seconds") << wavHeader(8000, 8, 240000) << qint64(240000) << "";
     QTest::newRow("thirty-one seconds")
-        << wav(8000, 8, 248000) << qint64(248000) << "longer than the 30 seconds";
+        << wavHeader(8000, 8, 248000) << qint64(248000) << "longer than the 30 seconds";
+    QTest::newRow("thirty-one seconds behind an odd chunk")
+        << wavHeader(8000, 8, 248000, "LISTodd") << qint64(248000) << "longer than the 30 seconds";
     QTest::newRow("sparse 2 GiB") << QByteArray() << qint64(0) << "more than the 8 MiB";
-    QTest::newRow("claims more than it holds") << wav(8000, 8, 0x7FFFFFFF) << qint64(8000) << "";
+    QTest::newRow("claims more than it holds") << wavHeader(8000, 8, 0x7FFFFFFF) << qint64(8000) << "";
     QTest::newRow("not a clip") << QByteArray("just some text") << qint64(0) << "not a WAV sound clip";
 }
 
@@ -181,20 +203,36 @@ void TestToolkit::clipLimits()
     QFETCH(qint64, soundBytes);
     QFETCH(QString, problem);
     QTemporaryDir dir;
-    QFile clip(dir.filePath("kestsound.wav"));
-    QVERIFY(clip.open(QIODevice::WriteOnly));
-    clip.write(header);
-    QVERIFY(clip.resize(header.isEmpty() ? qint64(2) << 30 : header.size() + soundBytes));
-    clip.close();
+    const QString clip = dir.filePath("kestsound.wav");
+    writeClip(clip, header, soundBytes);
     QStringList played;
     SoundPlayer::setRecorder([&](const QString &name) { played << name; });
     if (!problem.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("kestsound.wav.*" + problem));
 
     SoundPlayer player;
-    player.play(clip.fileName());
+    player.play(clip);
 
-    QCOMPARE(played, problem.isEmpty() ? QStringList { clip.fileName() } : QStringList());
+    QCOMPARE(played, problem.isEmpty() ? QStringList { clip } : QStringList());
+}
+
+// A clip is checked once for each version of the file: replaced by one too long, it is refused.
+void TestToolkit::replacedClipIsCheckedAnew()
+{
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("kestsound.wav");
+    writeClip(clip, wavHeader(8000, 8, 8000), 8000);
+    QStringList played;
+    SoundPlayer::setRecorder([&](const QString &name) { played << name; });
+    SoundPlayer player;
+    player.play(clip);
+    player.play(clip);
+
+    writeClip(clip, wavHeader(8000, 8, 248000), 248000);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("kestsound.wav.*longer than the 30 seconds"));
+    player.play(clip);
+
+    QCOMPARE(played, QStringList({ clip, clip }));
 }
 
 void TestToolkit::shellOpenerSortsTargets_data()

@@ -5,6 +5,7 @@
 #include "SoundBackend.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ void SoundPlayer::play(const QString &fileName)
     const QFileInfo file(fileName);
     if (!enabled || fileName.isEmpty() || !file.isFile())
         return;
-    if (const QString problem = MediaLimits::clipProblem(fileName); !problem.isEmpty()) {
+    if (const QString problem = problemOf(file); !problem.isEmpty()) {
         qWarning().noquote() << QStringLiteral("Cannot play the sound clip \"%1\" (%2): %3")
                                     .arg(fileName, file.absoluteFilePath(), problem);
         return;
@@ -74,6 +75,15 @@ void SoundPlayer::play(const QString &fileName)
     createPlayer();
     if (player)
         backend->play(player, file.absoluteFilePath());
+}
+
+QString SoundPlayer::problemOf(const QFileInfo &file)
+{
+    const qint64 modifiedMs = file.lastModified().toMSecsSinceEpoch();
+    ClipCheck &check = checked[file.absoluteFilePath()];
+    if (check.size != file.size() || check.modifiedMs != modifiedMs)
+        check = { file.size(), modifiedMs, MediaLimits::clipProblem(file.filePath()) };
+    return check.problem;
 }
 
 void SoundPlayer::setRecorder(Recorder newRecorder)

@@ -2,17 +2,21 @@
 #pragma once
 
 #include <QFuture>
+#include <QHash>
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
+class QFileInfo;
 class SoundBackend;
 
 // Plays a WAV clip in the background and returns at once. An empty name, a missing file or a
 // machine without sound plays nothing and says nothing; nor does a player the user has switched
 // off, which does not even load the audio stack. A clip beyond the limits of MediaLimits
 // (8 MiB, 30 s), or a file that is not a WAV clip, plays nothing and is named in one warning line.
+// A clip is checked from its header alone, once for each version of the file (its size and
+// modification time), so that a result played again costs only a stat.
 class SoundPlayer : public QObject
 {
     Q_OBJECT
@@ -46,11 +50,21 @@ public:
 private:
     enum class State { Unloaded, Loading, Ready };
 
+    // The file as it was when it was checked: a changed size or time means another file.
+    struct ClipCheck
+    {
+        qint64 size = -1;
+        qint64 modifiedMs = 0;
+        QString problem; // empty: the clip may be played
+    };
+
     void createPlayer();
+    QString problemOf(const QFileInfo &file);
 
     SoundBackend *backend = nullptr;
     QObject *player = nullptr;
     QFuture<void> loading;
     State state = State::Unloaded;
     bool enabled = true;
+    QHash<QString, ClipCheck> checked; // by absolute path
 };

@@ -18,8 +18,8 @@ update() {
         options=()
         [[ "$catalogue" == *_en.ts ]] && options=(-pluralonly)
         "$lupdate" -silent -locations none -no-obsolete "${options[@]}" -extensions cpp,h,ui \
-            "$root/quiz" "$root/quiztext" "$root/media" "$root/toolkit" "$root/controls" "$root/publish" \
-            "$root/windows" "$root/app" -ts "$catalogue"
+            "$root/quiz" "$root/quiztext" "$root/media" "$root/toolkit" "$root/design" "$root/controls" \
+            "$root/publish" "$root/windows" "$root/app" -ts "$catalogue"
     done
 }
 

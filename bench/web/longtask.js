@@ -5,17 +5,17 @@
 'use strict';
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
-const { DATA, exportQuizzes, launch } = require('../../tests/web/common.js');
+const { Browsers } = require('../../tests/web/browsers.js');
+const { DATA, scratch, exportQuizzes } = require('../../tests/web/common.js');
 
 (async () => {
     const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt')]);
-    const browser = await launch();
-    const context = await browser.newContext();
-    await context.addInitScript(() => {
+    const browsers = new Browsers(scratch);
+    const { page } = await browsers.open('chromium');
+    await page.evaluateOnNewDocument(() => {
         window.benchTasks = [];
         new PerformanceObserver((list) => window.benchTasks.push(...list.getEntries())).observe({ type: 'longtask' });
     });
-    const page = await context.newPage();
     await page.goto(pathToFileURL(dir).href + '/index.html');
     const start = await page.evaluate(() => performance.now());
     for (const key of 'ABCDABCDABCDABCDABCD')
@@ -23,7 +23,7 @@ const { DATA, exportQuizzes, launch } = require('../../tests/web/common.js');
     // Two frames later the last answer's task has ended and been reported.
     const tasks = await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(
         () => resolve(window.benchTasks.map((task) => [task.startTime, task.duration]))))));
-    await browser.close();
+    await browsers.close();
     const longest = (from, to) => Math.max(0, ...tasks.filter(([at]) => at >= from && at < to).map(([, ms]) => ms));
     console.log(`longest task while loading: ${longest(0, start).toFixed(0)} ms (0: none over 50 ms)`);
     console.log(`longest task during 20 answers: ${longest(start, Infinity).toFixed(0)} ms (0: none over 50 ms; target none)`);

@@ -1,21 +1,30 @@
 // SPDX-License-Identifier: MIT
 // What the browser tests share: the exporter (MATCHMAKER_EXPORT, a command to which DIR FILE...
-// are appended; MATCHMAKER_DATA its pictures, clips and shipped quizzes), headless Chromium, a
-// local web server, a watch on each page, and the results the tests expect, worked out on their own.
+// are appended; MATCHMAKER_DATA its pictures, clips and shipped quizzes), the tested copy of each
+// exported page, a local web server, waiting for a state, and the results that the page's own
+// engine (publish/web/engine.js, which web_engine_diff holds equal to the program's) works out.
 'use strict';
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
+const vm = require('node:vm');
+const { pathToFileURL } = require('node:url');
 const { spawn, execFileSync } = require('node:child_process');
-const { chromium } = require('playwright-core');
 const { quizLines } = require('./quizdata.js');
+const { within } = require('./browsers.js');
 
-const DATA = process.env.MATCHMAKER_DATA;
+const DATA = process.env.MATCHMAKER_DATA && path.resolve(process.env.MATCHMAKER_DATA);
 const EXPORT = (process.env.MATCHMAKER_EXPORT || '').split(/\s+/).filter(Boolean);
+// A relative path to the exporter is taken from here, although it runs in the data folder.
+if (EXPORT[0] && EXPORT[0].includes('/'))
+    EXPORT[0] = path.resolve(EXPORT[0]);
 if (!DATA || EXPORT.length === 0) {
     console.error('Set MATCHMAKER_EXPORT (e.g. "build/app/matchmaker --export-web") and MATCHMAKER_DATA (data/).');
     process.exit(2);
 }
+const ENGINE = path.join(__dirname, '../../publish/web/engine.js');
+// The page the tests open: index.html as exported, with the probe loaded before anything else.
+const TESTED = 'tested.html';
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'matchmaker-web-'));
 process.on('exit', () => fs.rmSync(scratch, { recursive: true, force: true }));
 let made = 0;
@@ -29,126 +38,117 @@ function writeQuiz(name, lines) {
     return quiz;
 }
 
-// The page's texts hold the English words once and each language's translations in the same order.
-function translationTables(texts) {
-    const tables = {};
-    for (const language of Object.keys(texts).filter((key) => key !== 'keys'))
-        tables[language] = Object.fromEntries(texts.keys.map((english, i) => [english, texts[language][i]]));
-    return tables;
+// The exported data and the page's engine, run as the page runs them: quizzes.js, then engine.js,
+// in one context. Values cross back as JSON, so that they compare as Node's own.
+function pageEngine(dir) {
+    const context = vm.createContext({});
+    vm.runInContext('var window = this;', context);
+    for (const file of [path.join(dir, 'quizzes.js'), ENGINE])
+        vm.runInContext(fs.readFileSync(file, 'utf8'), context, { filename: file });
+    return vm.runInContext('({ data: MatchMakerQuizzes, texts: MatchMakerTexts, Engine: MatchMakerEngine })', context);
 }
 
-// Exports the quiz files into a new folder; returns the folder and the lines each quiz shows. The
-// exporter runs in the data folder, where the window finds its pictures and clips.
+// The page's translation of its English words into language, as the page picks them.
+function translator(texts, language) {
+    const words = language !== 'en' && texts[language] ? texts[language] : [];
+    return (english) => words[texts.keys.indexOf(english)] || english;
+}
+
+// Exports the quiz files into a new folder, as the program writes it. The exporter runs in the
+// data folder, where the window finds its pictures and clips.
 function exportQuizzes(files) {
     const dir = path.join(scratch, `export-${made++}`);
     execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, ...files],
         { cwd: DATA, timeout: 60000, stdio: ['ignore', 'ignore', 'ignore'] });
-    const data = fs.readFileSync(path.join(dir, 'quizzes.js'), 'utf8');
-    const texts = data.split('\n').find((line) => line.startsWith('window.MatchMakerTexts = '));
+    const engine = pageEngine(dir);
     return {
         dir,
-        quizzes: files.map((file) => ({ name: path.basename(file), lines: quizLines(fs.readFileSync(file)) })),
-        tables: translationTables(JSON.parse(texts.slice(texts.indexOf('=') + 1).trim().replace(/;$/, ''))),
+        engine,
+        // The lines of each quiz as the tests read its file, to hold the export's reading to.
+        lines: files.map((file) => quizLines(fs.readFileSync(file))),
+        T: (language) => translator(engine.texts, language),
     };
 }
 
-// python3's web server on a free port of the loopback address.
-function serve(dir) {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', dir],
+// Writes the page the tests open beside the exported index.html: the same, with the probe loaded
+// first, under the page's own policy.
+function addProbe(dir) {
+    const page = fs.readFileSync(path.join(dir, 'index.html'), 'utf8');
+    const policy = /<meta http-equiv="Content-Security-Policy"[^>]*>\n/.exec(page);
+    if (!policy)
+        throw new Error(`${dir}/index.html has no Content-Security-Policy`);
+    fs.copyFileSync(path.join(__dirname, 'probe.js'), path.join(dir, 'testprobe.js'));
+    const at = policy.index + policy[0].length;
+    fs.writeFileSync(path.join(dir, TESTED), `${page.slice(0, at)}<script src="testprobe.js"></script>\n${page.slice(at)}`);
+}
+
+// Exports the quiz files and adds the page the tests open.
+function exportForTests(files) {
+    const exported = exportQuizzes(files);
+    addProbe(exported.dir);
+    return exported;
+}
+
+// Plays keys (A to D, "<" for Back) on quiz number `which` of an export: after each key the
+// question then on screen (null where the key moved nothing, "results" once the vote is over),
+// and the results in the words of T.
+function expectedPass(exported, which, keys, T) {
+    const quiz = new exported.engine.Engine.Quiz(exported.engine.data.quizzes[which]);
+    const steps = [];
+    for (const key of keys) {
+        const before = quiz.questionNumber();
+        if (key === '<')
+            quiz.back();
+        else
+            quiz.recordAnswer('ABCD'.indexOf(key));
+        steps.push(quiz.result ? 'results' : quiz.questionNumber() === before ? null : quiz.block()[0]);
+    }
+    return JSON.parse(JSON.stringify({ steps, result: quiz.result, words: quiz.result && quiz.resultTexts(T) }));
+}
+
+// python3's web server over the scratch folder, on a free port of the loopback address, started
+// once.
+let server = null;
+function serve() {
+    if (server)
+        return server;
+    const child = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', scratch],
         { stdio: ['ignore', 'pipe', 'ignore'] });
-    process.on('exit', () => server.kill());
-    return new Promise((resolve, reject) => {
-        const timeout = setTimeout(() => reject(new Error('the web server did not start in 10 s')), 10000);
-        server.stdout.on('data', (chunk) => {
-            const port = /port (\d+)/.exec(String(chunk));
+    process.on('exit', () => child.kill());
+    server = within(10000, 'the web server', new Promise((resolve) => {
+        let seen = '';
+        child.stdout.on('data', (chunk) => {
+            seen += chunk;
+            const port = /port (\d+).*\n/.exec(seen);
             if (port) {
-                clearTimeout(timeout);
-                resolve({ base: `http://127.0.0.1:${port[1]}/`, stop: () => server.kill() });
+                // After its first line it says no more there; it is stopped when the tests end.
+                child.stdout.destroy();
+                child.unref();
+                resolve(`http://127.0.0.1:${port[1]}/`);
             }
         });
-    });
+    }));
+    return server;
 }
 
-function launch() {
-    // launch() gives every browser a new, empty profile of its own.
-    return chromium.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-        timeout: 30000,
-    });
+// The folder's address: file://, or over http.
+async function folderUrl(dir, way) {
+    if (way === 'file')
+        return pathToFileURL(dir).href + '/';
+    return (await serve()) + path.relative(scratch, dir).split(path.sep).map(encodeURIComponent).join('/') + '/';
 }
 
-// Opens base + index.html in a new context; problems collects console errors, uncaught
-// exceptions and any request that leaves base. The init script records the clips played and
-// the intervals running.
-async function openPage(browser, base, options = {}) {
-    const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, ...options });
-    context.setDefaultTimeout(10000);
-    await context.addInitScript(() => {
-        const running = new Set();
-        const setInterval = window.setInterval;
-        const clearInterval = window.clearInterval;
-        window.setInterval = (...args) => { const id = setInterval(...args); running.add(id); return id; };
-        window.clearInterval = (id) => { running.delete(id); clearInterval(id); };
-        window.testRunning = running;
-        window.testPlayed = [];
-        const play = HTMLMediaElement.prototype.play;
-        HTMLMediaElement.prototype.play = function () { window.testPlayed.push(this.src); return play.call(this); };
-    });
-    const page = await context.newPage();
-    const problems = [];
-    page.on('console', (message) => message.type() === 'error' && problems.push(`console: ${message.text()} ${message.location().url || ''}`));
-    page.on('pageerror', (error) => problems.push(`exception: ${error.message}`));
-    page.on('request', (request) => {
-        if (!request.url().startsWith(base) && !request.url().startsWith('blob:'))
-            problems.push(`request outside the folder: ${request.url()}`);
-    });
-    await page.goto(base + 'index.html');
-    return { page, context, problems };
+// Reads until accept() takes what was read, and returns it; fails after ms with the last reading.
+async function until(read, accept, what, ms = 10000) {
+    const deadline = Date.now() + ms;
+    for (;;) {
+        const value = await read();
+        if (accept(value))
+            return value;
+        if (Date.now() > deadline)
+            throw new Error(`${what}: still ${JSON.stringify(value)} after ${ms} ms`);
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
 }
 
-const BIDI = /[\u202A-\u202E\u2066-\u2069\u200E\u200F\u061C]/;
-const fill = (template, args) => template.replace(/%([1-9])/g, (place, n) => (n <= args.length ? String(args[n - 1]) : place));
-const PROMPT = 'Your most compatible with %1!,  If you would like to try again press ok.  If you want to quit hit cancel. ';
-const NO_WINNER = 'Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. ';
-const TIES = ['%1 and %2 tied with %3 votes each; the later name wins.',
-    '%1, %2 and %3 tied with %4 votes each; the later name wins.',
-    '%1, %2, %3 and %4 tied with %5 votes each; the later name wins.'];
-
-// The results after the keys (A to D, "<" for Back) of one pass, in the words of table.
-function expectedResult(lines, keys, table = {}) {
-    const T = (text) => table[text] || text;
-    const given = [];
-    for (const key of keys)
-        key === '<' ? given.pop() : given.push('ABCD'.indexOf(key));
-    const tallies = [0, 1, 2, 3].map((k) => given.filter((answer) => answer === k).length);
-    const most = Math.max(...tallies);
-    const winner = tallies.lastIndexOf(most);
-    const names = lines.slice(100).map((name) => (BIDI.test(name) ? `\u2068${name}\u2069` : name));
-    const tied = names.filter((name, k) => tallies[k] === most);
-    const details = names.map((name, k) => fill(T('%1: %2'), [name, tallies[k]]));
-    if (tied.length > 1)
-        details.push(fill(T(TIES[tied.length - 2]), [...tied, most]));
-    return {
-        answers: given.length, winner, details, title: T('Your results!'),
-        prompt: lines[100 + winner] === '' ? T(NO_WINNER) : fill(T(PROMPT), [names[winner]]),
-    };
-}
-
-// A promise that fails after ms: page.evaluate waits for a page's promise without a limit.
-function within(ms, what, promise) {
-    let timer;
-    const late = new Promise((resolve, reject) => { timer = setTimeout(() => reject(new Error(`${what}: no answer in ${ms} ms`)), ms); });
-    return Promise.race([promise, late]).finally(() => clearTimeout(timer));
-}
-
-// Fails the script, after the list of what went wrong, when there is anything in it.
-function finish(name, failures, passed) {
-    for (const failure of failures)
-        console.log(`FAIL ${failure}`);
-    console.log(`${name}: ${passed} passed, ${failures.length} failed`);
-    process.exitCode = failures.length ? 1 : 0;
-}
-
-module.exports = { DATA, scratch, writeQuiz, exportQuizzes, serve, launch, openPage, expectedResult, within, finish };
+module.exports = { DATA, TESTED, scratch, writeQuiz, exportQuizzes, exportForTests, expectedPass, folderUrl, until };

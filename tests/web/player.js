@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The exported page in headless Chromium, played to its results by keys alone: one table of
-// exports (hostile names, the shipped quizzes, a Windows-1252 quiz, two quizzes at once), from
-// file:// and over http. Then the phone's size, and the window's design at its pixel positions.
+// The exported page in Chromium, Firefox and WebKit, from file:// and over http, played to its
+// results by keys alone: one table of exports (hostile names, the shipped quizzes, a Windows-1252
+// quiz, two quizzes at once), then a phone's sizes, and the window's design at its positions. One
+// test per row, engine and way; elements are found by role and name, as assistive technology
+// finds them.
 'use strict';
-const path = require('node:path');
-const { pathToFileURL } = require('node:url');
+const assert = require('node:assert/strict');
 const fs = require('node:fs');
-const { DATA, writeQuiz, exportQuizzes, serve, launch, openPage, expectedResult, within, finish } = require('./common.js');
+const path = require('node:path');
+const { test, after } = require('node:test');
+const { ENGINES, Browsers } = require('./browsers.js');
+const { DATA, TESTED, scratch, writeQuiz, exportForTests, expectedPass, folderUrl, until } = require('./common.js');
 
 const questions = (make) => Array.from({ length: 100 }, (_, i) => make(i));
 const hostile = writeQuiz('hostile.qzt', [
@@ -19,199 +23,288 @@ const episode2 = path.join(DATA, 'episode2.QZT');
 
 const ROWS = [
     { what: 'hostile names, a tie won by the later, isolated name', files: [hostile], keys: 'AB'.repeat(10), timers: true },
-    { what: 'hostile names over http, with Backs, the 10,000-character name', files: [hostile], http: true,
+    { what: 'hostile names, with Backs, the 10,000-character name', files: [hostile],
         keys: `<${'C'.repeat(12)}<<${'A'.repeat(10)}`, picture: true },
     { what: 'hostile names, the empty name wins: no winner', files: [hostile], keys: 'D'.repeat(20) },
     { what: 'hostile names, the <img> name wins', files: [hostile], keys: 'A'.repeat(20) },
-    { what: 'episode1.qzt over http, copied, taken again', files: [episode1], http: true, copy: true, picture: true,
+    { what: 'episode1.qzt copied, taken again', files: [episode1], copy: true, picture: true,
         keys: 'ABCDABCDABCDABCDABCA', again: 'BBBBBBBBBB<CCCCCCCCCCC' },
     { what: 'episode2.QZT in German', files: [episode2], locale: 'de-DE', keys: 'DDDDDDDDDDCCCCCCCCCC' },
     { what: 'Windows-1252 quiz', files: [windows1252], keys: 'DDDDDADDDDDDDDDDDDDD' },
     { what: 'two quizzes: the second from the choice', files: [episode1, episode2], pick: 1, keys: 'BBBBBBBBBBBBBBBBBBBB' },
     { what: 'sound switched off', files: [episode1], keys: 'A'.repeat(20), soundOff: true },
 ];
+const PHONES = [{ width: 360, height: 640 }];
+// Every engine opens the page both from the disk and from a web server.
+const WAYS = ['file', 'http'];
 
 // The clip the exporter gives each name (matched exactly), and the one for no winner.
 const CLIPS = { Kest: 'kestsound.wav', Dorv: 'dorvsound.wav', Oro: 'orosound.wav', Bexal: 'bexalsound.wav', '': 'main.wav' };
-const failures = [];
-let passed = 0;
+// The window's design (Main.ui) is 636 pixels wide; a larger screen may show it scaled.
+const DESIGN_WIDTH = 636;
 
-// Keys of one pass; after each, the question the engine should be on is on screen.
-async function playPass(page, lines, keys, check) {
-    let given = 0;
-    for (const key of keys) {
-        await page.keyboard.press(key === '<' ? 'Backspace' : key);
-        const moved = key === '<' ? given > 0 : 'ABCD'.includes(key);
-        given += moved ? (key === '<' ? -1 : 1) : 0;
-        if (given === 20 || !moved)
+const browsers = new Browsers(scratch);
+after(() => browsers.close());
+
+// Each export is made once and opened in every engine, both ways.
+const made = new Map();
+function exported(files) {
+    const key = files.join('\n');
+    if (!made.has(key))
+        made.set(key, exportForTests(files));
+    return made.get(key);
+}
+
+// The page's state where a question should be: the focused element, the question region and
+// the live region.
+function questionState(tab, T) {
+    return tab.evaluate((region) => {
+        const probe = window.testProbe;
+        const focused = document.activeElement;
+        const quiz = probe.all('region').find((r) => probe.name(r) === region);
+        return {
+            focused: focused.textContent,
+            inQuestion: Boolean(quiz && quiz.contains(focused)),
+            live: document.querySelector('[aria-live]').textContent,
+        };
+    }, T('Question'));
+}
+
+// Keys of one pass; after each that moves, the question it leads to is shown, focused and
+// announced.
+async function playPass(tab, keys, expected, T) {
+    for (let i = 0; i < keys.length; ++i) {
+        await tab.press(keys[i] === '<' ? 'Backspace' : keys[i]);
+        const question = expected.steps[i];
+        if (question === null || question === 'results')
             continue;
-        const state = await page.evaluate(() => ({
-            question: document.getElementById('text0').textContent,
-            focus: document.activeElement.id,
-            live: document.getElementById('live').textContent,
-        }));
-        check(state.question === lines[5 * given] && state.focus === 'text0' && state.live.endsWith(lines[5 * given]),
-            `after ${key} question ${given + 1} shown, focused and announced`);
+        await until(() => questionState(tab, T),
+            (state) => state.focused === question && state.inQuestion && state.live.endsWith(question),
+            `after key ${i + 1} (${keys[i]}), question "${question.slice(0, 40)}" shown, focused and announced`);
     }
 }
 
-async function checkResults(page, expected, clip, check) {
-    const shown = await page.evaluate(() => ({
-        title: document.getElementById('resultsTitle').textContent,
-        prompt: document.getElementById('prompt').textContent,
-        details: Array.from(document.querySelectorAll('#details li'), (li) => li.textContent),
-        focus: document.activeElement.id,
-        live: document.getElementById('live').textContent,
-        played: window.testPlayed.splice(0).map((src) => src.split('/').pop()),
-        pageTitle: document.title,
-        elements: document.images.length + document.scripts.length,
-        handlers: Array.from(document.querySelectorAll('*')).filter((e) => e.getAttributeNames().some((a) => a.startsWith('on'))).length,
-    }));
-    check(shown.title === expected.title && shown.prompt === expected.prompt, `prompt ${JSON.stringify(shown.prompt.slice(0, 80))}`);
-    check(JSON.stringify(shown.details) === JSON.stringify(expected.details), `details ${JSON.stringify(shown.details).slice(0, 200)}`);
-    check(shown.focus === 'resultsTitle' && shown.live.includes(expected.prompt), 'results focused and announced');
-    check(JSON.stringify(shown.played) === JSON.stringify(clip ? [clip] : []), `clips played: ${shown.played}`);
-    // The page's two pictures and two scripts, and nothing a quiz line could have made.
-    check(!shown.pageTitle.includes('owned') && shown.elements === 4 && shown.handlers === 0, 'quiz text made no element');
+function resultsShown(tab, title) {
+    return tab.evaluate((name) => {
+        const probe = window.testProbe;
+        const region = probe.all('region').find((r) => probe.name(r) === name);
+        if (!region)
+            return null;
+        const heading = probe.get('heading', name, region);
+        return {
+            title: heading.textContent,
+            prompt: probe.all('paragraph', region)[0].textContent,
+            details: probe.all('listitem', probe.get('list', undefined, region)).map((item) => item.textContent),
+            focused: document.activeElement === heading,
+            live: document.querySelector('[aria-live]').textContent,
+            played: probe.played.map((clip) => clip.src),
+            pageTitle: document.title,
+            // What the hostile lines would make if they were read as markup.
+            markup: document.querySelectorAll('i, script:not([src]), img[src="x"], [onerror]').length,
+        };
+    }, title);
 }
 
-async function savePicture(page, check) {
-    const [download] = await Promise.all([page.waitForEvent('download'), page.focus('#save').then(() => page.keyboard.press('Enter'))]);
-    const png = fs.readFileSync(await download.path());
-    check(png.readUInt32BE(16) === 1200 && png.readUInt32BE(20) === 630, 'Save Picture gives a 1200x630 PNG');
+async function checkResults(tab, expected, clip) {
+    const { words } = expected;
+    const shown = await until(() => resultsShown(tab, words.title), (state) => state && state.focused, 'the results focused');
+    assert.equal(shown.prompt, words.prompt);
+    assert.deepEqual(shown.details, words.details);
+    assert.ok(shown.live.includes(words.prompt), `the results announced: ${shown.live.slice(0, 80)}`);
+    assert.deepEqual(shown.played, clip ? [clip] : [], 'the clips played');
+    assert.ok(!shown.pageTitle.includes('owned') && shown.markup === 0, 'quiz text made no element');
 }
 
-async function copyResult(page, context, base, expected, T, check) {
-    await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: base.replace(/\/$/, '') });
-    await page.focus('#copy');
-    await page.keyboard.press('Enter');
-    // Polled here: waitForFunction evaluates a string, which the page's policy refuses.
-    for (let tries = 0; tries < 50 && await page.textContent('#copied') !== T('Copied'); ++tries)
-        await page.waitForTimeout(100);
-    const copied = await page.evaluate(() => navigator.clipboard.readText());
-    check(await page.textContent('#copied') === T('Copied') && expected.details.every((line) => copied.includes(line)),
-        'Copy puts the votes on the clipboard and says so');
+// Presses a button found by its name from the keyboard: focus, then Enter.
+async function pressButton(tab, name) {
+    await tab.evaluate((button) => window.testProbe.get('button', button).focus(), name);
+    await tab.press('Enter');
 }
 
-// The geometry of the window's design (Main.ui), in pixels from its top left corner.
-const DESIGN = [['image1', 8, 136, 200, 75], ['label1', 24, 208, 105, 33], ['label2', 328, 128, 97, 33],
-    ['text0', 24, 240, 193, 67], ['text1', 464, 128, 145, 27], ['text4', 464, 224, 145, 27],
-    ['command2', 432, 136, 25, 17], ['command5', 432, 232, 25, 17], ['urllink1', 384, 256], ['urllink2', 384, 280]];
-
-async function checkDesign(page, check) {
-    const rects = await page.evaluate((ids) => {
-        const window = document.getElementById('window').getBoundingClientRect();
-        return ids.map((id) => {
-            const r = document.getElementById(id).getBoundingClientRect();
-            return [id, r.left - window.left, r.top - window.top, r.width, r.height];
-        });
-    }, DESIGN.map((entry) => entry[0]));
-    DESIGN.forEach((design, i) => check(design.slice(1).every((v, k) => Math.abs(v - rects[i][k + 1]) < 1),
-        `${design[0]} at ${rects[i].slice(1).map(Math.round)}, the design has ${design.slice(1)}`));
+async function savePicture(tab, T) {
+    await pressButton(tab, T('Save Picture'));
+    const file = path.join(tab.downloads, 'matchmaker-result.png');
+    // Complete once the PNG's last chunk is there.
+    const png = await until(() => (fs.existsSync(file) ? fs.readFileSync(file) : Buffer.alloc(0)),
+        (bytes) => bytes.includes('IEND'), 'the picture saved');
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [1200, 630], 'Save Picture gives a 1200x630 PNG');
+    fs.rmSync(file);
 }
 
-async function playRow(browser, row) {
-    const exported = exportQuizzes(row.files);
-    const server = row.http ? await serve(exported.dir) : null;
-    const base = server ? server.base : pathToFileURL(exported.dir).href + '/';
-    const { page, context, problems } = await openPage(browser, base, { locale: row.locale || 'en-US' });
-    const table = exported.tables[(row.locale || 'en').slice(0, 2)] || {};
-    const T = (text) => table[text] || text;
-    const before = failures.length;
-    const check = (ok, what) => (ok ? passed++ : failures.push(`${row.what}: ${what}`));
-    const lines = exported.quizzes[row.pick || 0].lines;
-    try {
-        for (let tab = 0; row.files.length > 1 && tab <= row.pick; ++tab)
-            await page.keyboard.press('Tab');
-        if (row.files.length > 1)
-            await page.keyboard.press('Enter');
-        if (row.timers) {
-            await checkTimers(page, check);
-            await checkDesign(page, check);
-        }
-        if (row.soundOff)
-            await page.keyboard.press('M');
-        for (const keys of [row.keys, row.again].filter(Boolean)) {
-            const expected = expectedResult(lines, keys, table);
-            await playPass(page, lines, keys, check);
-            await checkResults(page, expected, row.soundOff ? null : CLIPS[lines[100 + expected.winner]], check);
-            if (row.picture)
-                await savePicture(page, check);
-            if (row.copy)
-                await copyResult(page, context, base, expected, T, check);
-            await page.focus(keys === row.again || !row.again ? '#leave' : '#again');
-            await page.keyboard.press('Enter');
-        }
-        const after = await page.evaluate(() => document.activeElement.id);
-        check(after === (row.files.length > 1 ? 'choiceTitle' : 'end'), `Leave goes to the ${after}`);
-        check(await page.evaluate(() => document.documentElement.lang) === (row.locale || 'en').slice(0, 2), 'language');
-    } catch (error) {
-        failures.push(`${row.what}: ${error.message.split('\n')[0]}`);
-    }
-    problems.forEach((problem) => failures.push(`${row.what}: ${problem}`));
-    console.log(`${failures.length === before ? 'ok  ' : 'FAIL'} ${row.what} (${base.slice(0, 4)})`);
-    await context.close();
-    if (server)
-        server.stop();
+async function copyResult(tab, expected, T) {
+    await pressButton(tab, T('Copy'));
+    await until(() => tab.evaluate(() => window.testProbe.get('status').textContent), (said) => said === T('Copied'),
+        'Copy says it copied');
+    const copied = await tab.clipboardText();
+    for (const line of expected.words.details)
+        assert.ok(copied.includes(line), `the clipboard holds "${line.slice(0, 40)}"`);
 }
 
 // The banner's timer stops while the tab is hidden and starts again when it is shown.
-async function checkTimers(page, check) {
-    const running = (hidden) => page.evaluate((h) => {
+async function checkTimers(tab) {
+    const running = (hidden) => tab.evaluate((h) => {
         Object.defineProperty(document, 'hidden', { configurable: true, get: () => h });
         document.dispatchEvent(new Event('visibilitychange'));
-        return window.testRunning.size;
+        return window.testProbe.running.size;
     }, hidden);
-    check(await running(true) === 0 && await running(false) === 1, 'the banner stops while the tab is hidden');
+    assert.deepEqual([await running(true), await running(false)], [0, 1], 'the banner stops while the tab is hidden');
+}
+
+// The controls of the window's design, in its pixels from its top left corner.
+async function checkDesign(tab, lines, T) {
+    const design = {
+        logo: [8, 136, 200, 75], question: [24, 208, 105, 33], answers: [328, 128, 97, 33],
+        questionBox: [24, 240, 193, 67], answerA: [464, 128, 145, 27], answerD: [464, 224, 145, 27],
+        buttonA: [432, 136, 25, 17], buttonD: [432, 232, 25, 17], website: [384, 256], email: [384, 280],
+    };
+    const shown = await tab.evaluate((names, designWidth) => {
+        const probe = window.testProbe;
+        const main = probe.get('main').getBoundingClientRect();
+        const scale = main.width / designWidth;
+        const links = probe.all('link', probe.get('main'));
+        const at = (element) => {
+            const r = element.getBoundingClientRect();
+            return [r.left - main.left, r.top - main.top, r.width, r.height].map((v) => v / scale);
+        };
+        return {
+            logo: at(probe.get('img', names.logo)),
+            question: at(probe.get('heading', names.question)),
+            answers: at(probe.get('heading', names.answers)),
+            questionBox: at(probe.byText(names.lines[0])),
+            answerA: at(probe.byText(names.lines[1])),
+            answerD: at(probe.byText(names.lines[4])),
+            buttonA: at(probe.get('button', `A ${names.lines[1]}`)),
+            buttonD: at(probe.get('button', `D ${names.lines[4]}`)),
+            website: at(links[0]),
+            email: at(links[1]),
+        };
+    }, { logo: T('Brindlecast logo'), question: T('Question'), answers: T('Answers'), lines: lines.slice(0, 5) }, DESIGN_WIDTH);
+    for (const [control, box] of Object.entries(design)) {
+        assert.ok(box.every((v, k) => Math.abs(v - shown[control][k]) < 1),
+            `${control} at ${shown[control].map(Math.round)}, the design has ${box}`);
+    }
+}
+
+// Tabs to the quiz of this name in the choice and starts it.
+async function chooseQuiz(tab, name) {
+    for (let tabs = 0; tabs < 10; ++tabs) {
+        await tab.press('Tab');
+        const focused = await tab.evaluate(() => [window.testProbe.role(document.activeElement), document.activeElement.textContent]);
+        if (focused[0] === 'button' && focused[1] === name) {
+            await tab.press('Enter');
+            return;
+        }
+    }
+    assert.fail(`Tab does not reach the quiz ${name}`);
+}
+
+async function leftTo(tab) {
+    return tab.evaluate(() => {
+        const probe = window.testProbe;
+        const focused = document.activeElement;
+        return { role: probe.role(focused), text: focused.textContent, lang: document.documentElement.lang };
+    });
+}
+
+async function checkClean(tab) {
+    assert.deepEqual(await tab.evaluate(() => window.testProbe.problems()), [], 'console and requests clean');
+}
+
+async function playRow(engine, way, row) {
+    const page = exported(row.files);
+    const language = (row.locale || 'en').slice(0, 2);
+    const T = page.T(language);
+    const which = row.pick || 0;
+    const lines = page.engine.data.quizzes[which].lines;
+    assert.deepEqual(JSON.parse(JSON.stringify(lines)), page.lines[which], 'the export reads the quiz as the tests do');
+    const tab = await browsers.open(engine, { locale: row.locale || 'en-US' });
+    try {
+        await tab.goto(await folderUrl(page.dir, way) + TESTED);
+        if (row.files.length > 1)
+            await chooseQuiz(tab, path.basename(row.files[which]));
+        if (row.timers) {
+            await checkTimers(tab);
+            await checkDesign(tab, lines, T);
+        }
+        if (row.soundOff)
+            await tab.press('M');
+        for (const keys of [row.keys, row.again].filter(Boolean)) {
+            const expected = expectedPass(page, which, keys, T);
+            await playPass(tab, keys, expected, T);
+            const clip = row.soundOff ? null : CLIPS[lines[100 + expected.result.winner]];
+            await checkResults(tab, expected, clip);
+            if (row.picture)
+                await savePicture(tab, T);
+            if (row.copy)
+                await copyResult(tab, expected, T);
+            if (clip) {
+                await until(() => tab.evaluate(() => window.testProbe.played.map((played) => played.ended)),
+                    (ended) => ended.every(Boolean), 'the clip played to its end');
+                await tab.evaluate(() => window.testProbe.played.splice(0).length);
+            }
+            await pressButton(tab, T(keys === row.again || !row.again ? 'Leave' : 'Take it again'));
+        }
+        // Leave goes back to the choice of quizzes, or ends with thanks.
+        const end = row.files.length > 1 ? ['heading', T('Choose a quiz')]
+            : ['paragraph', T('Thank you for playing. You can close this page now.')];
+        const left = await until(() => leftTo(tab), (focused) => focused.role === end[0] && focused.text === end[1],
+            'the focus after Leave');
+        assert.equal(left.lang, language, 'the page\'s language');
+        await checkClean(tab);
+    } finally {
+        await tab.close();
+    }
+}
+
+// Controls under 44 by 44, and whether the page scrolls sideways.
+function measure(tab) {
+    return tab.evaluate(() => {
+        const root = document.documentElement;
+        const small = Array.from(document.querySelectorAll('button, a[href], [tabindex="0"]'))
+            .filter((element) => element.getClientRects().length)
+            .map((element) => element.getBoundingClientRect())
+            .filter((r) => r.width < 44 || r.height < 44);
+        return { sideways: root.scrollWidth > root.clientWidth, small: small.map((r) => `${Math.round(r.width)}x${Math.round(r.height)}`) };
+    });
+}
+
+// The banner switch once the page has read the remembered switches, and the timers running.
+function motion(tab, T) {
+    return until(() => tab.evaluate((name) => {
+        const probe = window.testProbe;
+        const button = probe.get('button', name);
+        return probe.written.has(button) && [button.getAttribute('aria-pressed'), probe.running.size];
+    }, T('Move the banner')), Boolean, 'the switches read');
 }
 
 // On a phone nothing scrolls sideways and every control is at least 44 by 44, at question 1 and
 // at the results; where less motion is asked for, the banner waits until switched on.
-async function phone(browser) {
-    const exported = exportQuizzes([hostile]);
-    const base = pathToFileURL(exported.dir).href + '/';
-    const { page, context, problems } = await openPage(browser, base,
-        { viewport: { width: 360, height: 640 }, reducedMotion: 'reduce' });
-    const check = (ok, what) => (ok ? passed++ : failures.push(`phone: ${what}`));
-    const measure = (where) => page.evaluate((w) => {
-        const root = document.documentElement;
-        const small = Array.from(document.querySelectorAll('button, a[href], [tabindex="0"]'))
-            .filter((e) => e.getClientRects().length)
-            .map((e) => e.getBoundingClientRect())
-            .filter((r) => r.width < 44 || r.height < 44);
-        return [root.scrollWidth <= root.clientWidth ? '' : `${w}: scrolls sideways`,
-            small.length ? `${w}: ${small.length} controls under 44x44` : ''];
-    }, where);
+async function phone(engine, way, size) {
+    const page = exported([hostile]);
+    const T = page.T('en');
+    const tab = await browsers.open(engine, { ...size, reducedMotion: true });
     try {
-        // The switches are read once the page is painted: a frame and a task later.
-        const motion = () => within(5000, 'the switches', page.evaluate(() => new Promise((resolve) => requestAnimationFrame(
-            () => setTimeout(() => resolve([document.getElementById('move').getAttribute('aria-pressed'), window.testRunning.size]), 50)))));
-        check(JSON.stringify(await motion()) === '["false",0]', 'banner still where less motion is asked for');
-        await page.keyboard.press('P');
-        await page.reload();
-        check(JSON.stringify(await motion()) === '["true",1]', 'banner switched on and remembered');
-        (await measure('question 1')).forEach((problem) => check(!problem, problem));
+        await tab.goto(await folderUrl(page.dir, way) + TESTED);
+        assert.deepEqual(await motion(tab, T), ['false', 0], 'banner still where less motion is asked for');
+        await tab.press('P');
+        await tab.reload();
+        assert.deepEqual(await motion(tab, T), ['true', 1], 'banner switched on and remembered');
+        assert.deepEqual(await measure(tab), { sideways: false, small: [] }, 'question 1 fits a phone');
         for (const key of 'C'.repeat(20))
-            await page.keyboard.press(key);
-        (await measure('results')).forEach((problem) => check(!problem, problem));
-    } catch (error) {
-        failures.push(`phone: ${error.message.split('\n')[0]}`);
+            await tab.press(key);
+        await until(() => resultsShown(tab, T('Your results!')), (state) => state && state.focused, 'the results focused');
+        assert.deepEqual(await measure(tab), { sideways: false, small: [] }, 'the results fit a phone');
+        await checkClean(tab);
+    } finally {
+        await tab.close();
     }
-    problems.forEach((problem) => failures.push(`phone: ${problem}`));
-    await context.close();
 }
 
-(async () => {
-    const browser = await launch();
-    try {
+for (const engine of ENGINES) {
+    for (const way of WAYS) {
         for (const row of ROWS)
-            await playRow(browser, row);
-        await phone(browser);
-    } finally {
-        await browser.close();
+            test(`${engine}, ${way}: ${row.what}`, { timeout: 120000 }, () => playRow(engine, way, row));
+        for (const size of PHONES)
+            test(`${engine}, ${way}: a phone at ${size.width}x${size.height}`, { timeout: 120000 }, () => phone(engine, way, size));
     }
-    finish('web_player', failures, passed);
-})().catch((error) => {
-    console.error(error);
-    process.exit(1);
-});
+}

@@ -109,6 +109,22 @@ async function openPage(browser, base, options = {}) {
 }
 
 const BIDI = /[\u202A-\u202E\u2066-\u2069\u200E\u200F\u061C]/;
+// A name with direction controls in an isolate nothing in it can end: a PDI that closes no isolate
+// of the name's is dropped, one is added for each it leaves open, and a paragraph separator
+// becomes a line separator.
+function isolated(name) {
+    if (!BIDI.test(name))
+        return name;
+    let open = 0;
+    const kept = [...name.replace(/[\u001C-\u001E\u0085\u2029]/g, '\u2028')].filter((c) => {
+        open += '\u2066\u2067\u2068'.includes(c) ? 1 : 0;
+        if (c !== '\u2069' || open === 0)
+            return c !== '\u2069';
+        open -= 1;
+        return true;
+    });
+    return `\u2068${kept.join('')}${'\u2069'.repeat(open)}\u2069`;
+}
 const fill = (template, args) => template.replace(/%([1-9])/g, (place, n) => (n <= args.length ? String(args[n - 1]) : place));
 const PROMPT = 'Your most compatible with %1!,  If you would like to try again press ok.  If you want to quit hit cancel. ';
 const NO_WINNER = 'Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. ';
@@ -125,7 +141,7 @@ function expectedResult(lines, keys, table = {}) {
     const tallies = [0, 1, 2, 3].map((k) => given.filter((answer) => answer === k).length);
     const most = Math.max(...tallies);
     const winner = tallies.lastIndexOf(most);
-    const names = lines.slice(100).map((name) => (BIDI.test(name) ? `\u2068${name}\u2069` : name));
+    const names = lines.slice(100).map(isolated);
     const tied = names.filter((name, k) => tallies[k] === most);
     const details = names.map((name, k) => fill(T('%1: %2'), [name, tallies[k]]));
     if (tied.length > 1)

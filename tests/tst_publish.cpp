@@ -61,9 +61,12 @@ void TestPublish::quizDataCannotBreakOut()
     QFETCH(QByteArray, line);
     QuizText lines;
     lines.fill(line.toStdString());
-    const QByteArray script = ScriptData::assignment(
-        "MatchMakerQuizzes",
-        { { "quizzes", QJsonArray { ScriptData::quiz(QString::fromUtf8(line), lines, {}, {}) } } });
+    QByteArray script;
+    ScriptData::assignment(
+        "MatchMakerQuizzes", { { "web", QString::fromUtf8(line) } },
+        { "quizzes", 1,
+          [&](std::size_t) { return ScriptData::quiz(QString::fromUtf8(line), lines, {}, {}); } },
+        [&](const QByteArray &part) { script += part; });
 
     for (const char byte : script)
         QVERIFY2(static_cast<unsigned char>(byte) < 0x80 && byte != '<' && byte != '>' && byte != '&',
@@ -71,6 +74,7 @@ void TestPublish::quizDataCannotBreakOut()
     const QJsonObject quiz = assigned(script, "MatchMakerQuizzes")["quizzes"].toArray().first().toObject();
     QCOMPARE(quiz["lines"].toArray().size(), qsizetype(QuizLineCount));
     QCOMPARE(quiz["lines"].toArray().last().toString(), TextDecoder::decode(line.toStdString()));
+    QCOMPARE(assigned(script, "MatchMakerQuizzes")["web"].toString(), QString::fromUtf8(line));
     QCOMPARE(quiz["clips"].toArray(),
              (QJsonArray { QJsonValue(), QJsonValue(), QJsonValue(), QJsonValue() }));
 }

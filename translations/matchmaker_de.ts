@@ -788,6 +788,10 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <source>Cannot use the banner picture &quot;%1&quot; (%2): %3</source>
         <translation>Das Bannerbild „%1“ (%2) kann nicht verwendet werden: %3</translation>
     </message>
+    <message>
+        <source>the quizzes hold more than %1 MiB of text, more than one page may hold; publish them in smaller groups.</source>
+        <translation>die Quizze enthalten mehr als %1 MiB Text, mehr als eine Seite enthalten darf; veröffentliche sie in kleineren Gruppen.</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>

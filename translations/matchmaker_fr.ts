@@ -788,6 +788,10 @@ Une commande erronée se termine avec le code 2.
         <source>Cannot use the banner picture &quot;%1&quot; (%2): %3</source>
         <translation>Impossible d’utiliser l’image de bannière « %1 » (%2) : %3</translation>
     </message>
+    <message>
+        <source>the quizzes hold more than %1 MiB of text, more than one page may hold; publish them in smaller groups.</source>
+        <translation>les quiz contiennent plus de %1 Mio de texte, plus qu’une page ne peut en contenir ; publiez-les en groupes plus petits.</translation>
+    </message>
 </context>
 <context>
     <name>WebPage</name>

@@ -38,8 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QuizText lines = linesOf(data, size);
     const QString name = TextDecoder::decode(lines[0]);
-    const QByteArray script = ScriptData::assignment(
-        "MatchMakerQuizzes", { { "quizzes", QJsonArray { ScriptData::quiz(name, lines, {}, {}) } } });
+    QByteArray script;
+    ScriptData::assignment(
+        "MatchMakerQuizzes", {},
+        { "quizzes", 1, [&](std::size_t) { return ScriptData::quiz(name, lines, {}, {}); } },
+        [&](const QByteArray &part) { script += part; });
     for (const char byte : script) {
         if (static_cast<unsigned char>(byte) >= 0x80 || byte == '<' || byte == '>' || byte == '&')
             finding("the script holds a byte that could end it or start markup");

@@ -32,15 +32,20 @@ QString shown(const fs::path &path)
 
 // Writes a whole new file, flushed to the disk; why it cannot be, or nothing. The file is opened
 // by the system's name for it, which QFile would not keep where it is not UTF-8.
-QString writeFile(const fs::path &path, const QByteArray &bytes)
+QString writeFile(const fs::path &path, const ExportFolder::Parts &parts)
 {
     const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (descriptor < 0)
         return systemReason(errno);
     QFile file;
     file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
-    if (file.write(bytes) != bytes.size())
-        return file.errorString();
+    QString failed;
+    parts([&](const QByteArray &part) {
+        if (failed.isEmpty() && file.write(part) != part.size())
+            failed = file.errorString();
+    });
+    if (!failed.isEmpty())
+        return failed;
     return ::fsync(descriptor) == 0 ? QString() : systemReason(errno);
 }
 
@@ -133,13 +138,18 @@ bool ExportFolder::makeNewFolder()
 
 void ExportFolder::write(const QString &relative, const QByteArray &bytes)
 {
+    write(relative, [&bytes](const auto &add) { add(bytes); });
+}
+
+void ExportFolder::write(const QString &relative, const Parts &parts)
+{
     if (!problem.isEmpty())
         return;
     const fs::path path = fresh / FileName::toNativePath(relative);
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
     folders.insert(path.parent_path());
-    const QString failed = error ? systemReason(error.value()) : writeFile(path, bytes);
+    const QString failed = error ? systemReason(error.value()) : writeFile(path, parts);
     if (!failed.isEmpty())
         fail(tr("\"%1\" cannot be written").arg(relative), failed);
 }

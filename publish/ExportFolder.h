@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 
@@ -27,8 +28,13 @@ public:
 
     // Checks the target and makes the new folder beside it; false, with error(), when it cannot.
     bool open();
+    // Gives the bytes of a file a part at a time to add.
+    using Parts = std::function<void(const std::function<void(const QByteArray &part)> &add)>;
+
     // Writes a file of the new folder (relative, with its folders); the first failure is kept.
     void write(const QString &relative, const QByteArray &bytes);
+    // The same for a file written a part at a time as parts makes them, so it is never held whole.
+    void write(const QString &relative, const Parts &parts);
     // Puts the new folder in the target's place, unless something failed; the earlier export goes.
     void commit();
 

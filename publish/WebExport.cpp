@@ -5,6 +5,7 @@
 #include "FileName.h"
 #include "MediaLimits.h"
 #include "PageTexts.h"
+#include "RegularFile.h"
 #include "ScriptData.h"
 #include "ShowAddresses.h"
 #include "SoundClips.h"
@@ -17,6 +18,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QJsonArray>
+
+#include <array>
 
 namespace {
 
@@ -39,11 +42,10 @@ QByteArray encoded(const QImage &image, const char *format)
 // with problem saying why, when it cannot be.
 QImage bannerPicture(const QString &path, QString *problem)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = file.errorString();
+    QFile file;
+    *problem = RegularFile::open(path, file);
+    if (!problem->isEmpty())
         return {};
-    }
     QImageReader reader(&file);
     *problem = MediaLimits::pictureProblem(reader);
     if (!problem->isEmpty())
@@ -75,22 +77,30 @@ public:
                      "A web page of Brindlecast Match Maker; the next export replaces it.\n");
     }
 
+    // The quizzes' text goes out a quiz at a time, straight from their lines.
     void writeData(const std::vector<WebExport::Quiz> &quizzes)
     {
-        QJsonArray shown;
+        std::vector<QuizClips> clipsOfQuiz;
+        clipsOfQuiz.reserve(quizzes.size());
         for (const WebExport::Quiz &quiz : quizzes)
-            shown.append(quizData(quiz));
-        const QJsonObject data { { "quizzes", shown },
-                                 { "banner", banner() },
+            clipsOfQuiz.push_back(quizClips(quiz));
+        const QJsonObject data { { "banner", banner() },
                                  { "scrollpic",
                                    designPicture("scrollpic.jpg", BannerPixels, "pictures/scrollpic.jpg") },
                                  { "logo", designPicture("image1.gif", {}, "pictures/logo.png") },
                                  { "web", ShowAddresses::Web },
                                  { "contact", ShowAddresses::Contact } };
-        folder.write("quizzes.js",
-                     ScriptData::assignment("MatchMakerTexts",
-                                            PageTexts::tables(sources.catalogueFolder, sources.catalogueName))
-                         + ScriptData::assignment("MatchMakerQuizzes", data));
+        const QJsonObject texts = PageTexts::tables(sources.catalogueFolder, sources.catalogueName);
+        const ScriptData::Items shown { QStringLiteral("quizzes"), quizzes.size(), [&](std::size_t i) {
+                                           const WebExport::Quiz &quiz = quizzes[i];
+                                           return ScriptData::quiz(quiz.name, quiz.lines,
+                                                                   clipsOfQuiz[i].names,
+                                                                   clipsOfQuiz[i].noWinner);
+                                       } };
+        folder.write("quizzes.js", [&](const ScriptData::Part &add) {
+            add(ScriptData::assignment("MatchMakerTexts", texts));
+            ScriptData::assignment("MatchMakerQuizzes", data, shown, add);
+        });
     }
 
 private:
@@ -101,17 +111,25 @@ private:
         return page.readAll();
     }
 
-    QJsonObject quizData(const WebExport::Quiz &quiz)
+    struct QuizClips
     {
-        std::array<QString, QuizAnswerCount> clips;
+        std::array<QString, QuizAnswerCount> names;
+        QString noWinner;
+    };
+
+    QuizClips quizClips(const WebExport::Quiz &quiz)
+    {
+        QuizClips clips;
         bool anyEmptyName = false;
         for (std::size_t k = 0; k < QuizAnswerCount; ++k) {
             const std::string &name = quiz.lines[QuizNameLine + k];
             anyEmptyName = anyEmptyName || name.empty();
             if (const char *sound = soundClipFor(name))
-                clips[k] = clip(sound);
+                clips.names[k] = clip(sound);
         }
-        return ScriptData::quiz(quiz.name, quiz.lines, clips, anyEmptyName ? clip(NoWinnerSound) : QString());
+        if (anyEmptyName)
+            clips.noWinner = clip(NoWinnerSound);
+        return clips;
     }
 
     // clips/FILE once it passes the window's limits; empty, with one warning, when it does not.
@@ -120,17 +138,16 @@ private:
         if (const auto known = clips.constFind(file); known != clips.cend())
             return *known;
         const QString path = QDir(sources.dataFolder).filePath(file);
-        QString problem
-            = QFile::exists(path) ? MediaLimits::clipProblem(path) : QStringLiteral("it does not exist");
-        QFile source(path);
-        if (problem.isEmpty() && !source.open(QIODevice::ReadOnly))
-            problem = source.errorString();
+        QFile source;
+        QString problem = RegularFile::open(path, source);
+        if (problem.isEmpty())
+            problem = MediaLimits::clipProblem(source);
         QString written;
         if (problem.isEmpty()) {
             written = QStringLiteral("clips/") + file;
             folder.write(written, source.readAll());
         } else {
-            warnings << QStringLiteral("Cannot use the sound clip \"%1\" (%2): %3; its result stays silent")
+            warnings << WebExport::tr("Cannot use the sound clip \"%1\" (%2): %3; its result stays silent")
                             .arg(file, QFileInfo(path).absoluteFilePath(), problem);
         }
         clips.insert(file, written);
@@ -147,7 +164,7 @@ private:
             QString problem;
             const QImage image = bannerPicture(path, &problem);
             if (image.isNull()) {
-                warnings << QStringLiteral("Cannot use the banner picture \"%1\" (%2): %3")
+                warnings << WebExport::tr("Cannot use the banner picture \"%1\" (%2): %3")
                                 .arg(QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath(), problem);
                 pictures.append(QJsonValue());
                 continue;
@@ -183,6 +200,14 @@ WebExport::Result WebExport::write(const QString &folderName, const std::vector<
                                    const Sources &sources)
 {
     Result result;
+    if (quizBytes(quizzes) > MaxQuizBytes) {
+        result.error = tr("Cannot publish the web page in \"%1\": %2")
+                           .arg(FileName::shown(folderName),
+                                tr("the quizzes hold more than %1 MiB of text, more than one page may hold; "
+                                   "publish them in smaller groups.")
+                                    .arg(MaxQuizBytes / 1024 / 1024));
+        return result;
+    }
     ExportFolder folder(FileName::toNativePath(folderName), MarkerFile);
     if (folder.open()) {
         PageWriter page(folder, sources, result.warnings);
@@ -197,4 +222,14 @@ WebExport::Result WebExport::write(const QString &folderName, const std::vector<
     }
     result.indexPath = FileName::fromNative(folder.placed("index.html"));
     return result;
+}
+
+qint64 WebExport::quizBytes(const std::vector<Quiz> &quizzes)
+{
+    qint64 bytes = 0;
+    for (const Quiz &quiz : quizzes) {
+        for (const std::string &line : quiz.lines)
+            bytes += qint64(line.size());
+    }
+    return bytes;
 }

@@ -24,6 +24,10 @@ class WebExport
 
 public:
     static constexpr const char *MarkerFile = ".matchmaker-export";
+    // The most text of quiz lines one export takes, all quizzes together (nineteen quizzes of the
+    // longest lines the window loads): the page's data holds up to six bytes for each, and a
+    // browser has to read it all before the first question.
+    static constexpr qint64 MaxQuizBytes = qint64 { 128 } * 1024 * 1024;
 
     struct Quiz
     {
@@ -50,6 +54,8 @@ public:
         QString indexPath;
     };
 
-    // folder is a file name as FileName gives it.
+    // folder is a file name as FileName gives it. Quizzes of more than MaxQuizBytes are refused.
     static Result write(const QString &folder, const std::vector<Quiz> &quizzes, const Sources &sources);
+    // The text of the quizzes' lines, in bytes.
+    static qint64 quizBytes(const std::vector<Quiz> &quizzes);
 };

@@ -107,6 +107,9 @@ QuizText readQuizLines(QuizLineReader &reader, const std::filesystem::path &path
             Message(QT_TRANSLATE_NOOP("Quiz", "line %1 is longer than %2 bytes, so this is not a quiz file."),
                     { std::to_string(index + 1), std::to_string(QuizMaxLineLength) }));
     });
+    // A line's buffer grew as it was read; a quiz kept whole keeps only what its lines hold.
+    for (std::string &line : text)
+        line.shrink_to_fit();
     return text;
 }
 

@@ -2,6 +2,7 @@
 #include "SoundPlayer.h"
 
 #include "MediaLimits.h"
+#include "RegularFile.h"
 #include "SoundBackend.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,14 @@ SoundPlayer::Recorder &recorder()
 QString pluginPath()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath("matchmaker_sound");
+}
+
+// A FIFO named like a clip would block the window: the clip is opened only as a regular file.
+QString clipProblem(const QString &path)
+{
+    QFile clip;
+    const QString problem = RegularFile::open(path, clip);
+    return problem.isEmpty() ? MediaLimits::clipProblem(clip) : problem;
 }
 
 } // namespace
@@ -82,7 +91,7 @@ QString SoundPlayer::problemOf(const QFileInfo &file)
     const qint64 modifiedMs = file.lastModified().toMSecsSinceEpoch();
     ClipCheck &check = checked[file.absoluteFilePath()];
     if (check.size != file.size() || check.modifiedMs != modifiedMs)
-        check = { file.size(), modifiedMs, MediaLimits::clipProblem(file.filePath()) };
+        check = { file.size(), modifiedMs, clipProblem(file.filePath()) };
     return check.problem;
 }
 

@@ -40,6 +40,9 @@ std::optional<std::vector<WebExport::Quiz>> readQuizzes(const ExportCommand::Req
         try {
             quizzes.push_back(
                 { FileName::shown(QFileInfo(request.names[i]).fileName()), LoadQuizLines(path) });
+            // The export refuses them all; the rest need not take the memory.
+            if (WebExport::quizBytes(quizzes) > WebExport::MaxQuizBytes)
+                break;
         } catch (const QuizFileError &error) {
             printLine(err, QuizTexts::describe(error));
             refused = true;

@@ -68,6 +68,19 @@ bool isValid(std::string_view bytes)
     return true;
 }
 
+void append(std::string &text, char32_t codePoint)
+{
+    if (codePoint < 0x80) {
+        text += static_cast<char>(codePoint);
+        return;
+    }
+    const int length = codePoint < 0x800 ? 2 : codePoint < 0x10000 ? 3 : 4;
+    static constexpr unsigned char lead[] = { 0, 0, 0xC0, 0xE0, 0xF0 };
+    text += static_cast<char>(lead[length] | (codePoint >> (6 * (length - 1))));
+    for (int shift = 6 * (length - 2); shift >= 0; shift -= 6)
+        text += static_cast<char>(0x80 | ((codePoint >> shift) & 0x3F));
+}
+
 bool hasBidiControl(std::string_view bytes)
 {
     if (!isValid(bytes))

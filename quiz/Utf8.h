@@ -23,6 +23,9 @@ Sequence sequenceAt(std::string_view bytes, std::size_t at);
 // beyond U+10FFFF. A line that is not is shown as Windows-1252.
 bool isValid(std::string_view bytes);
 
+// Appends the UTF-8 sequence of a code point (at most U+10FFFF, no surrogate).
+void append(std::string &text, char32_t codePoint);
+
 // True for valid UTF-8 holding a character that changes the direction of the text around it
 // (the embeddings, overrides and isolates U+202A to U+202E and U+2066 to U+2069, and the marks
 // U+200E, U+200F and U+061C).

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Brings the German and French catalogues (translations/*.ts) up to date with the sources: new
-# texts are added unfinished, texts no longer in the sources are dropped. Translate the unfinished
-# ones (Qt Linguist, or by hand) before committing. With --check, changes nothing and fails when a
+# Brings the catalogues (translations/*.ts: German, French, and English for its plural forms) up
+# to date with the sources: new texts are added unfinished, texts no longer in the sources are
+# dropped. Translate the unfinished ones (Qt Linguist, or by hand) before committing. With --check, changes nothing and fails when a
 # catalogue is behind the sources or holds an unfinished or obsolete message (the test
 # translations_current runs it so). LUPDATE names the lupdate program (default: Qt 6's).
 set -euo pipefail
@@ -10,10 +10,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 lupdate="${LUPDATE:-/usr/lib/qt6/bin/lupdate}"
 catalogues=("$root"/translations/matchmaker_*.ts)
 
-# The sources whose texts the program shows: everything but the tests, benchmarks and tools.
+# The sources whose texts the program shows: everything but the tests, benchmarks and tools. The
+# English catalogue holds only the plural forms of the texts that have them.
 update() {
-    "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h,ui \
-        "$root/quiz" "$root/quiztext" "$root/media" "$root/toolkit" "$root/controls" "$root/publish" "$root/windows" "$root/app" -ts "$@"
+    local catalogue options
+    for catalogue in "$@"; do
+        options=()
+        [[ "$catalogue" == *_en.ts ]] && options=(-pluralonly)
+        "$lupdate" -silent -locations none -no-obsolete "${options[@]}" -extensions cpp,h,ui \
+            "$root/quiz" "$root/quiztext" "$root/media" "$root/toolkit" "$root/controls" "$root/publish" \
+            "$root/windows" "$root/app" -ts "$catalogue"
+    done
 }
 
 if [[ "${1:-}" != --check ]]; then

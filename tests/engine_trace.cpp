@@ -11,11 +11,11 @@
 // UTF-8, their quiz text decoded as the window decodes it (UTF-8, else Windows-1252). "E" ends a
 // case.
 #include "ExtraQZT.h"
+#include "LineText.h"
 #include "Message.h"
 #include "QuizFile.h"
 #include "QuizFileError.h"
 #include "QuizHost.h"
-#include "Utf8.h"
 
 #include <array>
 #include <iostream>
@@ -49,44 +49,12 @@ std::string toHex(const std::string &bytes)
     return hex;
 }
 
-void appendUtf8(std::string &text, char32_t codePoint)
-{
-    if (codePoint < 0x80) {
-        text += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        text += static_cast<char>(0xC0 | (codePoint >> 6));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | (codePoint >> 12));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-// Quiz text as the window shows it, in UTF-8: as it is when valid UTF-8, else read as Windows-1252.
-std::string decoded(const std::string &bytes)
-{
-    if (Utf8::isValid(bytes))
-        return bytes;
-    static constexpr std::array<char16_t, 32> Cp1252High = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-    };
-    std::string text;
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        appendUtf8(text, code >= 0x80 && code < 0xA0 ? Cp1252High.at(code - 0x80) : code);
-    }
-    return text;
-}
-
 // The message in English with its quiz text decoded.
 std::string shown(const Message &message)
 {
     std::vector<std::string> arguments;
     for (const std::string &argument : message.arguments())
-        arguments.push_back(decoded(argument));
+        arguments.push_back(LineText::toUtf8(argument));
     return Message(message.text(), arguments).english();
 }
 
@@ -100,7 +68,7 @@ public:
     bool askResults(const Message &prompt, const Message & /*title*/,
                     const std::vector<Message> &details) override
     {
-        std::cout << "R " << toHex(decoded(engine->ResultName())) << ' ' << toHex(clip) << ' '
+        std::cout << "R " << toHex(LineText::toUtf8(engine->ResultName())) << ' ' << toHex(clip) << ' '
                   << toHex(shown(prompt));
         for (const Message &line : details)
             std::cout << ' ' << toHex(shown(line));

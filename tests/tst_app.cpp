@@ -49,36 +49,42 @@ void TestApp::languages_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("results");
-    QTest::addColumn<QString>("cancel"); // from Qt's own catalogue
+    QTest::addColumn<QString>("cancel");       // from Qt's own catalogue
+    QTest::addColumn<QStringList>("warnings"); // the plural forms for 0, 1 and 2
 
     const QString title = "Brindlecast Match Maker!";
+    const QStringList english = { "0 warnings", "1 warning", "2 warnings" };
     QTest::newRow("C") << "C" << title << "Your results!"
-                       << "Cancel";
+                       << "Cancel" << english;
     QTest::newRow("British English") << "en_GB" << title << "Your results!"
-                                     << "Cancel";
+                                     << "Cancel" << english;
     QTest::newRow("American English") << "en_US" << title << "Your results!"
-                                      << "Cancel";
+                                      << "Cancel" << english;
+    const QStringList german = { "0 Warnungen", "1 Warnung", "2 Warnungen" };
     QTest::newRow("German") << "de_DE"
                             << "Brindlecast-Partnertest!"
                             << "Dein Ergebnis!"
-                            << "Abbrechen";
+                            << "Abbrechen" << german;
     QTest::newRow("Swiss German") << "de_CH"
                                   << "Brindlecast-Partnertest!"
                                   << "Dein Ergebnis!"
-                                  << "Abbrechen";
+                                  << "Abbrechen" << german;
     QTest::newRow("French") << "fr_FR" << QString::fromUtf8("Brindlecast – Test d’affinités !")
-                            << QString::fromUtf8("Vos résultats !") << "Annuler";
+                            << QString::fromUtf8("Vos résultats !") << "Annuler"
+                            << QStringList { "0 avertissement", "1 avertissement", "2 avertissements" };
     QTest::newRow("Italian, no catalogue") << "it_IT" << title << "Your results!"
-                                           << "Annulla";
+                                           << "Annulla" << english;
 }
 
-// The catalogues follow the locale; English and the C locale keep every text as it is.
+// The catalogues follow the locale; English and the C locale keep every text as it is, but for
+// the plural forms.
 void TestApp::languages()
 {
     QFETCH(QString, locale);
     QFETCH(QString, title);
     QFETCH(QString, results);
     QFETCH(QString, cancel);
+    QFETCH(QStringList, warnings);
 
     const Translations translations(QLocale(locale), Application::CatalogueFolder,
                                     Application::CatalogueName);
@@ -86,6 +92,8 @@ void TestApp::languages()
     QCOMPARE(QCoreApplication::translate("Main", "Brindlecast Match Maker!"), title);
     QCOMPARE(QCoreApplication::translate("Quiz", "Your results!"), results);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    for (int n = 0; n < warnings.size(); ++n)
+        QCOMPARE(QCoreApplication::translate("QuizEditor", "%n warning(s)", nullptr, n), warnings[n]);
 }
 
 // The bus library looks for a session bus at the given address, then at the user's bus socket,

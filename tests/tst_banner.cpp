@@ -200,11 +200,20 @@ void TestBanner::stoppedBannerKeepsItsPicture()
 void TestBanner::closingWhileDecodingIsSafe()
 {
     writePictures(QSize(3000, 2000), Qt::red);
+    auto *cache = window->findChild<PictureCache *>();
+    QVERIFY(cache);
+    QSignalSpy given(cache, &PictureCache::pictureReady);
+    QSignalSpy gone(cache, &QObject::destroyed);
     window->Timer2_Timer();
+    QVERIFY(cache->isDecoding());
+
     window->close();
     window.reset();
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+
+    QCOMPARE(gone.count(), 1);
+    QCOMPARE(given.count(), 0);
 }
 
 QTEST_MAIN(TestBanner)

@@ -17,10 +17,13 @@ bool speaksEnglish(const QLocale &locale)
 Translations::Translations(const QLocale &locale, const QString &catalogueFolder,
                            const QString &catalogueName)
 {
-    if (speaksEnglish(locale))
-        return;
-    install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    ownCatalogue = install(locale, catalogueName, catalogueFolder);
+    if (!speaksEnglish(locale)) {
+        install(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        ownCatalogue = install(locale, catalogueName, catalogueFolder);
+    }
+    // The English texts are the sources themselves, but for their plural forms.
+    if (!ownCatalogue)
+        install(QLocale(QLocale::English), catalogueName, catalogueFolder);
 }
 
 Translations::~Translations()

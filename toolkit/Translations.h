@@ -12,7 +12,7 @@ class QTranslator;
 // The program's texts in the user's language, for as long as the object lives: Qt's own catalogue
 // (standard buttons and dialogs) and the program's, NAME_LANGUAGE.qm in a folder of catalogues.
 // A language without a catalogue keeps the English texts, and so do the C locale and every
-// English one: no catalogue is even looked for.
+// English one; they take only the plural forms of the English catalogue (NAME_en.qm).
 class Translations
 {
 public:

@@ -639,24 +639,8 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <translation>Zeile %1: Warnung: %2</translation>
     </message>
     <message>
-        <source>1 warning</source>
-        <translation>1 Warnung</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 Warnungen</translation>
-    </message>
-    <message>
         <source>%1 and %2: a quiz with errors cannot be saved.</source>
         <translation>%1 und %2: ein Quiz mit Fehlern kann nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>1 error</source>
-        <translation>1 Fehler</translation>
-    </message>
-    <message>
-        <source>%1 errors</source>
-        <translation>%1 Fehler</translation>
     </message>
     <message>
         <source>%1; the quiz can be saved.</source>
@@ -697,6 +681,20 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>The quiz is published as a web page: open &quot;%1&quot; in a browser to take it, or put the whole folder on a web site.</source>
         <translation>Das Quiz ist als Webseite veröffentlicht: Öffne „%1“ in einem Browser, um es zu spielen, oder stelle den ganzen Ordner auf eine Website.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
     </message>
 </context>
 <context>

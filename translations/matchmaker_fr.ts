@@ -639,24 +639,8 @@ Une commande erronée se termine avec le code 2.
         <translation>Ligne %1 : avertissement : %2</translation>
     </message>
     <message>
-        <source>1 warning</source>
-        <translation>1 avertissement</translation>
-    </message>
-    <message>
-        <source>%1 warnings</source>
-        <translation>%1 avertissements</translation>
-    </message>
-    <message>
         <source>%1 and %2: a quiz with errors cannot be saved.</source>
         <translation>%1 et %2 : un quiz avec des erreurs ne peut pas être enregistré.</translation>
-    </message>
-    <message>
-        <source>1 error</source>
-        <translation>1 erreur</translation>
-    </message>
-    <message>
-        <source>%1 errors</source>
-        <translation>%1 erreurs</translation>
     </message>
     <message>
         <source>%1; the quiz can be saved.</source>
@@ -697,6 +681,20 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>The quiz is published as a web page: open &quot;%1&quot; in a browser to take it, or put the whole folder on a web site.</source>
         <translation>Le quiz est publié comme page web : ouvrez « %1 » dans un navigateur pour y jouer, ou mettez tout le dossier sur un site web.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n avertissement</numerusform>
+            <numerusform>%n avertissements</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n erreur</numerusform>
+            <numerusform>%n erreurs</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -37,12 +37,6 @@ QString cannotSave()
                           "Mend the errors in the list first.");
 }
 
-// one and many are marked with QT_TR_NOOP.
-QString countText(std::size_t count, const char *one, const char *many)
-{
-    return count == 1 ? QuizEditor::tr(one) : QuizEditor::tr(many).arg(count);
-}
-
 } // namespace
 
 QuizEditor::QuizEditor(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::QuizEditor>())
@@ -318,11 +312,11 @@ void QuizEditor::updateFindings()
         item->setData(FindingLineRole, static_cast<qulonglong>(finding.line));
     }
     const std::size_t warnings = found.size() - errors;
-    const QString warningCount = countText(warnings, QT_TR_NOOP("1 warning"), QT_TR_NOOP("%1 warnings"));
+    const QString warningCount = tr("%n warning(s)", nullptr, static_cast<int>(warnings));
     if (errors > 0)
         ui->findingsSummary->setText(
             tr("%1 and %2: a quiz with errors cannot be saved.")
-                .arg(countText(errors, QT_TR_NOOP("1 error"), QT_TR_NOOP("%1 errors")), warningCount));
+                .arg(tr("%n error(s)", nullptr, static_cast<int>(errors)), warningCount));
     else if (warnings > 0)
         ui->findingsSummary->setText(tr("%1; the quiz can be saved.").arg(warningCount));
     else

@@ -11,6 +11,7 @@
 #include "QuizDocument.h"
 #include "QuizFileError.h"
 #include "Utf8.h"
+#include "Windows1252.h"
 
 #include <emscripten/emscripten.h>
 
@@ -31,7 +32,7 @@ std::vector<std::string> decodedArguments(const Message &message)
 {
     std::vector<std::string> arguments;
     for (const std::string &argument : message.arguments())
-        arguments.push_back(LineText::decoded(argument));
+        arguments.push_back(LineText::toUtf8(argument));
     return arguments;
 }
 
@@ -66,8 +67,27 @@ std::string linesJson(const QuizDocument &document)
 {
     std::string json = "[";
     for (const std::string &line : document.lines())
-        json += (json.size() > 1 ? "," : "") + Json::quoted(LineText::decoded(line));
+        json += (json.size() > 1 ? "," : "") + Json::quoted(LineText::toUtf8(line));
     return json + ']';
+}
+
+// The Windows-1252 bytes of a UTF-8 text, as the editor encodes a field of a Windows-1252 quiz:
+// none when a character has no such byte, or when the bytes would form valid UTF-8 and so read
+// back as other characters.
+std::optional<std::string> windows1252Bytes(const std::string &text)
+{
+    std::string bytes;
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8::Sequence sequence = Utf8::sequenceAt(text, at);
+        const auto byte = sequence.length == 0 ? std::nullopt : Windows1252::byteFor(sequence.codePoint);
+        if (!byte)
+            return std::nullopt;
+        bytes += static_cast<char>(*byte);
+        at += sequence.length;
+    }
+    if (LineText::toUtf8(bytes) != text)
+        return std::nullopt;
+    return bytes;
 }
 
 // Control characters (C0, DEL and C1) written as \xHH, as the command line writes them to a
@@ -213,7 +233,7 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_set_line(QuizDocument *document, std::size_t i
                 return -1;
             std::optional<std::string> bytes = std::string(text, size);
             if (document->encoding() == QuizDocument::Encoding::Windows1252)
-                bytes = LineText::toWindows1252(*bytes);
+                bytes = windows1252Bytes(*bytes);
             if (!bytes)
                 return 1;
             document->setLine(index, std::move(*bytes));
@@ -228,7 +248,7 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_convert_to_utf8(QuizDocument *document)
     return guarded(
         [&] {
             for (std::size_t i = 0; i < QuizLineCount; ++i)
-                document->setLine(i, LineText::decoded(document->lines()[i]));
+                document->setLine(i, LineText::toUtf8(document->lines()[i]));
             document->setEncoding(QuizDocument::Encoding::Utf8);
             return 0;
         },

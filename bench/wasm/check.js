@@ -35,7 +35,8 @@ function report(where, { times, findings }) {
 }
 
 async function chromium() {
-    const { launch } = require('../../tests/web/common.js');
+    // tests/web/setup.sh installs playwright-core.
+    const { chromium: browserType } = require('../../tests/web/node_modules/playwright-core');
     const page = [
         '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8">',
         '<meta http-equiv="Content-Security-Policy" content="default-src \'none\'; script-src \'self\' \'wasm-unsafe-eval\'">',
@@ -47,7 +48,10 @@ async function chromium() {
     for (const name of ['quizwasm-engine.js', 'quizwasm-binary.js', 'quizwasm.js'])
         fs.copyFileSync(path.join(wasmDir, name), path.join(dir, name));
     fs.writeFileSync(path.join(dir, 'index.html'), page);
-    const browser = await launch();
+    const browser = await browserType.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
+    });
     try {
         const tab = await browser.newPage();
         const problems = [];

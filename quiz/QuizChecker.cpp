@@ -95,7 +95,12 @@ std::vector<QuizFinding> QuizChecker::checkFile(const std::filesystem::path &pat
 std::vector<QuizFinding> QuizChecker::checkBytes(const std::string &bytes)
 {
     std::stringbuf buffer(bytes, std::ios::in);
-    return QuizChecker(buffer).check();
+    return checkStream(buffer);
+}
+
+std::vector<QuizFinding> QuizChecker::checkStream(std::streambuf &file)
+{
+    return QuizChecker(file).check();
 }
 
 bool QuizChecker::hasError(const std::vector<QuizFinding> &findings)

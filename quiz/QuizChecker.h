@@ -19,6 +19,8 @@ public:
     static std::vector<QuizFinding> checkFile(const std::filesystem::path &path);
     // The bytes as they would be in a file.
     static std::vector<QuizFinding> checkBytes(const std::string &bytes);
+    // The same from a stream of the file's bytes, read to its end.
+    static std::vector<QuizFinding> checkStream(std::streambuf &file);
 
     static bool hasError(const std::vector<QuizFinding> &findings);
 

@@ -125,6 +125,13 @@ std::string report(const std::string &name, const std::vector<QuizFinding> &find
     return lines;
 }
 
+// The checker's findings, read from the bytes where they are: a large file is not copied.
+std::vector<QuizFinding> findingsOf(const char *bytes, std::size_t size)
+{
+    MemoryBuffer file(bytes, size);
+    return QuizChecker::checkStream(file);
+}
+
 // Runs call(), with any exception turned into the result failed.
 template<typename Call, typename Result>
 Result guarded(Call call, Result failed)
@@ -158,9 +165,8 @@ EMSCRIPTEN_KEEPALIVE void quizwasm_text_free(std::string *text)
 // The checker's findings on a file of these bytes, as JSON.
 EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check(const char *bytes, std::size_t size)
 {
-    return guarded(
-        [&] { return new std::string(findingsJson(QuizChecker::checkBytes(std::string(bytes, size)))); },
-        static_cast<std::string *>(nullptr));
+    return guarded([&] { return new std::string(findingsJson(findingsOf(bytes, size))); },
+                   static_cast<std::string *>(nullptr));
 }
 
 // The same as the lines --check prints for a file named name (UTF-8).
@@ -168,10 +174,7 @@ EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check_report(const char *name, std::s
                                                         const char *bytes, std::size_t size)
 {
     return guarded(
-        [&] {
-            return new std::string(
-                report(std::string(name, nameSize), QuizChecker::checkBytes(std::string(bytes, size))));
-        },
+        [&] { return new std::string(report(std::string(name, nameSize), findingsOf(bytes, size))); },
         static_cast<std::string *>(nullptr));
 }
 

@@ -148,6 +148,13 @@ function compareSaves(label, expected, got) {
         return fail(label, 'saved bytes', expected.bytes.toString('latin1'), got.bytes.toString('latin1'));
 }
 
+// A page's policy allows 'wasm-unsafe-eval' only: the module's script must evaluate no code.
+for (const name of ['quizwasm-engine.js', 'quizwasm.js']) {
+    const script = fs.readFileSync(path.join(wasmDir, name), 'utf8');
+    if (/\beval\s*\(|new\s+Function\b/.test(script))
+        fail(name, 'evaluates code', 'no eval, no new Function', 'found');
+}
+
 QuizWasm.load(factory).then((engine) => {
     let saves = 0;
     for (const file of files) {

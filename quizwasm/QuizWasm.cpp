@@ -57,8 +57,8 @@ std::string findingsJson(const std::vector<QuizFinding> &findings)
     std::string json = "[";
     for (const QuizFinding &finding : findings) {
         const char *severity = finding.severity == QuizFinding::Severity::Error ? "error" : "warning";
-        json += (json.size() > 1 ? ",{\"line\":" : "{\"line\":") + std::to_string(finding.line)
-            + ",\"severity\":\"" + severity + "\",\"message\":" + messageJson(finding.message) + '}';
+        json += (json.size() > 1 ? "," : "") + std::string(R"({"line":)") + std::to_string(finding.line)
+            + R"(,"severity":")" + severity + R"(","message":)" + messageJson(finding.message) + '}';
     }
     return json + ']';
 }

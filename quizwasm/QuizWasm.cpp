@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The engine's entry points for JavaScript (quizwasm.js calls them): bytes come in through the
-// module's heap, and what comes back is a text (JSON, or a file's bytes) that the caller reads and
-// then frees with quizwasm_text_free. No exception crosses into JavaScript: a failure is a null
-// result or a negative status.
+#include "QuizWasm.h"
+
 #include "Json.h"
 #include "LineText.h"
 #include "MemoryBuffer.h"
@@ -13,7 +11,12 @@
 #include "Utf8.h"
 #include "Windows1252.h"
 
+#if __has_include(<emscripten/emscripten.h>)
 #include <emscripten/emscripten.h>
+#else
+// A native build (the fuzz target) has no module to export from.
+#define EMSCRIPTEN_KEEPALIVE
+#endif
 
 #include <algorithm>
 #include <cstdint>
@@ -162,14 +165,12 @@ EMSCRIPTEN_KEEPALIVE void quizwasm_text_free(std::string *text)
     delete text;
 }
 
-// The checker's findings on a file of these bytes, as JSON.
 EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check(const char *bytes, std::size_t size)
 {
     return guarded([&] { return new std::string(findingsJson(findingsOf(bytes, size))); },
                    static_cast<std::string *>(nullptr));
 }
 
-// The same as the lines --check prints for a file named name (UTF-8).
 EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check_report(const char *name, std::size_t nameSize,
                                                         const char *bytes, std::size_t size)
 {
@@ -178,8 +179,6 @@ EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check_report(const char *name, std::s
         static_cast<std::string *>(nullptr));
 }
 
-// A document opened from these bytes, as the editor opens a file; null, with the problem's message
-// as JSON in *problem, when the editor would refuse it.
 EMSCRIPTEN_KEEPALIVE QuizDocument *quizwasm_open(const char *bytes, std::size_t size, std::string **problem)
 {
     *problem = nullptr;
@@ -201,14 +200,12 @@ EMSCRIPTEN_KEEPALIVE void quizwasm_close(QuizDocument *document)
     delete document;
 }
 
-// The 104 lines as they are shown, as a JSON array of texts.
 EMSCRIPTEN_KEEPALIVE std::string *quizwasm_lines(const QuizDocument *document)
 {
     return guarded([&] { return new std::string(linesJson(*document)); },
                    static_cast<std::string *>(nullptr));
 }
 
-// 1 for Windows-1252, 0 for UTF-8.
 EMSCRIPTEN_KEEPALIVE int quizwasm_encoding(const QuizDocument *document)
 {
     return document->encoding() == QuizDocument::Encoding::Windows1252 ? 1 : 0;
@@ -224,9 +221,6 @@ EMSCRIPTEN_KEEPALIVE void quizwasm_mark_saved(QuizDocument *document)
     document->markSaved();
 }
 
-// Line index (from 0) becomes the UTF-8 text, in the document's encoding, as the editor stores a
-// field that was typed in: 0 when done, 1 when the document is in Windows-1252 and that cannot hold
-// the text (the editor then asks to convert to UTF-8), -1 on failure.
 EMSCRIPTEN_KEEPALIVE int quizwasm_set_line(QuizDocument *document, std::size_t index, const char *text,
                                            std::size_t size)
 {
@@ -245,7 +239,6 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_set_line(QuizDocument *document, std::size_t i
         -1);
 }
 
-// Every line written again in UTF-8 as it reads now, so that nothing the user sees changes.
 EMSCRIPTEN_KEEPALIVE int quizwasm_convert_to_utf8(QuizDocument *document)
 {
     return guarded(
@@ -258,8 +251,6 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_convert_to_utf8(QuizDocument *document)
         -1);
 }
 
-// The bytes the editor would write, in *bytes: 0 when given, 1 when the editor refuses to save a
-// quiz with errors, 2 when the file would be too large for the editor to open again, -1 on failure.
 EMSCRIPTEN_KEEPALIVE int quizwasm_save(const QuizDocument *document, std::string **bytes)
 {
     *bytes = nullptr;

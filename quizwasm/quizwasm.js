@@ -65,20 +65,26 @@
             this.handle = handle;
         }
         Document.prototype = {
+            // The engine's document, which close() has not freed yet.
+            live: function () {
+                if (!this.handle)
+                    throw new Error('quizwasm: the document is closed');
+                return this.handle;
+            },
             // The 104 lines as the editor shows them.
             lines: function () {
-                return JSON.parse(takeText(module._quizwasm_lines(this.handle)));
+                return JSON.parse(takeText(module._quizwasm_lines(this.live())));
             },
             get encoding() {
-                return module._quizwasm_encoding(this.handle) === 1 ? 'windows-1252' : 'utf-8';
+                return module._quizwasm_encoding(this.live()) === 1 ? 'windows-1252' : 'utf-8';
             },
             get modified() {
-                return module._quizwasm_is_modified(this.handle) === 1;
+                return module._quizwasm_is_modified(this.live()) === 1;
             },
             // Line index (from 0) as typed: 'done', or 'needs-utf-8' when the file's Windows-1252
             // cannot hold the text; convertToUtf8() then makes room for it.
             setLine: function (index, text) {
-                const handle = this.handle;
+                const handle = this.live();
                 const status = withBytes(utf8.encode(text), function (pointer, size) {
                     return module._quizwasm_set_line(handle, index, pointer, size);
                 });
@@ -87,13 +93,13 @@
                 return status === 0 ? 'done' : 'needs-utf-8';
             },
             convertToUtf8: function () {
-                if (module._quizwasm_convert_to_utf8(this.handle) !== 0)
+                if (module._quizwasm_convert_to_utf8(this.live()) !== 0)
                     throw new Error('quizwasm: the quiz cannot be converted');
             },
             // { bytes } to write, or { refused: 'errors' } (the checker finds errors) or
             // { refused: 'too-large' }, as the editor refuses to save.
             save: function () {
-                const handle = this.handle;
+                const handle = this.live();
                 const saved = withOut(function (out) {
                     return module._quizwasm_save(handle, out);
                 });
@@ -104,10 +110,11 @@
                 return { refused: saved.result === 1 ? 'errors' : 'too-large' };
             },
             markSaved: function () {
-                module._quizwasm_mark_saved(this.handle);
+                module._quizwasm_mark_saved(this.live());
             },
             close: function () {
-                module._quizwasm_close(this.handle);
+                if (this.handle)
+                    module._quizwasm_close(this.handle);
                 this.handle = 0;
             },
         };

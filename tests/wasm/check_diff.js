@@ -85,7 +85,7 @@ for (const [name, bytes] of Object.entries(oddFiles)) {
 }
 // Large files, sparse on the disk: one byte over the editor's limit, and one far over it. The whole
 // file goes through the module's heap, as a page would pass a file it has read.
-const largeFiles = { 'editor-limit.qzt': 64 * 1024 * 1024 + 1, 'large.qzt': 256 * 1024 * 1024 };
+const largeFiles = { 'editor-limit.qzt': 64 * 1024 * 1024 + 1, 'large.qzt': 128 * 1024 * 1024 };
 for (const [name, size] of Object.entries(largeFiles)) {
     fs.writeFileSync(path.join(scratch, name), Buffer.concat([quizBody(), Buffer.alloc(1024, ' ')]));
     fs.truncateSync(path.join(scratch, name), size);

@@ -526,6 +526,10 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <source>Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
         <translation>Du passt zu allen gleich gut! Wenn du es noch einmal versuchen möchtest, klicke auf OK. Wenn du aufhören möchtest, klicke auf Abbrechen.</translation>
     </message>
+    <message>
+        <source>the %1 bytes after line %2 are ignored</source>
+        <translation>die %1 Bytes nach Zeile %2 werden nicht gelesen</translation>
+    </message>
 </context>
 <context>
     <name>QuizEditor</name>

@@ -526,6 +526,10 @@ Une commande erronée se termine avec le code 2.
         <source>Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
         <translation>Vous êtes compatible avec toute la bande ! Pour recommencer, cliquez sur OK. Pour quitter, cliquez sur Annuler.</translation>
     </message>
+    <message>
+        <source>the %1 bytes after line %2 are ignored</source>
+        <translation>les %1 octets après la ligne %2 sont ignorés</translation>
+    </message>
 </context>
 <context>
     <name>QuizEditor</name>

@@ -56,10 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     const auto findings = QuizChecker::checkBytes(bytes);
-    const std::string report = taken(quizwasm_check_report("f.qzt", 5, bytes.data(), bytes.size()));
+    const std::string report = taken(
+        quizwasm_check_report("f.qzt", 5, bytes.data(), bytes.size(), static_cast<double>(bytes.size())));
     if (static_cast<std::size_t>(std::count(report.begin(), report.end(), '\n')) != findings.size())
         finding("--check's lines are not one for each finding");
-    taken(quizwasm_check(bytes.data(), bytes.size()));
+    taken(quizwasm_check(bytes.data(), bytes.size(), -1.0));
 
     std::string *problem = nullptr;
     QuizDocument *document = quizwasm_open(bytes.data(), bytes.size(), &problem);

@@ -16,31 +16,28 @@ QString MediaLimits::pictureProblem(QImageReader &reader)
     // a few kilobytes declaring a huge picture would otherwise take gigabytes.
     const QSize declared = reader.size();
     if (!declared.isValid())
-        return QStringLiteral("its size cannot be read from its header");
+        return tr("its size cannot be read from its header");
     if (qint64(declared.width()) * declared.height() > MaxPixels)
-        return QStringLiteral(
-                   "it declares %1 by %2 pixels, more than the %3 megapixels a banner picture may have")
+        return tr("it declares %1 by %2 pixels, more than the %3 megapixels a banner picture may have")
             .arg(declared.width())
             .arg(declared.height())
             .arg(MaxPixels / 1000000);
     return {};
 }
 
-QString MediaLimits::clipProblem(const QString &path)
+QString MediaLimits::clipProblem(QFile &clip)
 {
-    QFile clip(path);
     if (clip.size() > MaxClipBytes)
-        return QStringLiteral("it is %1 bytes, more than the %2 MiB a clip may have")
+        return tr("it is %1 bytes, more than the %2 MiB a clip may have")
             .arg(clip.size())
             .arg(MaxClipBytes / 1024 / 1024);
-    if (!clip.open(QIODevice::ReadOnly))
-        return clip.errorString();
     const QByteArray bytes = clip.read(MaxClipBytes);
+    clip.seek(0);
     const auto header = WavHeader::parse(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (!header)
-        return QStringLiteral("it is not a WAV sound clip");
+        return tr("it is not a WAV sound clip");
     if (header->seconds() > MaxClipSeconds)
-        return QStringLiteral("it plays for %1 seconds, longer than the %2 seconds a clip may last")
+        return tr("it plays for %1 seconds, longer than the %2 seconds a clip may last")
             .arg(header->seconds(), 0, 'f', 1)
             .arg(MaxClipSeconds);
     return {};

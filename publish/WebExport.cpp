@@ -5,6 +5,7 @@
 #include "FileName.h"
 #include "MediaLimits.h"
 #include "PageTexts.h"
+#include "RegularFile.h"
 #include "ScriptData.h"
 #include "ShowAddresses.h"
 #include "SoundClips.h"
@@ -39,11 +40,10 @@ QByteArray encoded(const QImage &image, const char *format)
 // with problem saying why, when it cannot be.
 QImage bannerPicture(const QString &path, QString *problem)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *problem = file.errorString();
+    QFile file;
+    *problem = RegularFile::open(path, file);
+    if (!problem->isEmpty())
         return {};
-    }
     QImageReader reader(&file);
     *problem = MediaLimits::pictureProblem(reader);
     if (!problem->isEmpty())
@@ -120,17 +120,16 @@ private:
         if (const auto known = clips.constFind(file); known != clips.cend())
             return *known;
         const QString path = QDir(sources.dataFolder).filePath(file);
-        QString problem
-            = QFile::exists(path) ? MediaLimits::clipProblem(path) : QStringLiteral("it does not exist");
-        QFile source(path);
-        if (problem.isEmpty() && !source.open(QIODevice::ReadOnly))
-            problem = source.errorString();
+        QFile source;
+        QString problem = RegularFile::open(path, source);
+        if (problem.isEmpty())
+            problem = MediaLimits::clipProblem(source);
         QString written;
         if (problem.isEmpty()) {
             written = QStringLiteral("clips/") + file;
             folder.write(written, source.readAll());
         } else {
-            warnings << QStringLiteral("Cannot use the sound clip \"%1\" (%2): %3; its result stays silent")
+            warnings << WebExport::tr("Cannot use the sound clip \"%1\" (%2): %3; its result stays silent")
                             .arg(file, QFileInfo(path).absoluteFilePath(), problem);
         }
         clips.insert(file, written);
@@ -147,7 +146,7 @@ private:
             QString problem;
             const QImage image = bannerPicture(path, &problem);
             if (image.isNull()) {
-                warnings << QStringLiteral("Cannot use the banner picture \"%1\" (%2): %3")
+                warnings << WebExport::tr("Cannot use the banner picture \"%1\" (%2): %3")
                                 .arg(QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath(), problem);
                 pictures.append(QJsonValue());
                 continue;

@@ -6,7 +6,7 @@
 #include "Utf8.h"
 
 #include <algorithm>
-#include <sstream>
+#include <array>
 #include <utility>
 
 namespace {
@@ -80,27 +80,69 @@ std::string joined(const std::vector<std::string> &items)
     return text;
 }
 
+// Up to one byte more than the checker looks at, which tells whether the file goes on beyond them.
+std::string readStart(std::streambuf &file)
+{
+    std::string bytes;
+    std::array<char, 64 * 1024> chunk {};
+    while (bytes.size() <= QuizChecker::PrefixBytes) {
+        const std::size_t wanted = std::min(chunk.size(), QuizChecker::PrefixBytes + 1 - bytes.size());
+        const std::streamsize got = file.sgetn(chunk.data(), static_cast<std::streamsize>(wanted));
+        if (got <= 0)
+            break;
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
+    }
+    return bytes;
+}
+
 } // namespace
+
+// The first bytes of a file, read in place; how many of them were consumed.
+class QuizChecker::Prefix : public std::streambuf
+{
+public:
+    explicit Prefix(std::string_view bytes)
+    {
+        char *const start = const_cast<char *>(bytes.data());
+        setg(start, start, start + bytes.size());
+    }
+    std::size_t size() const { return static_cast<std::size_t>(egptr() - eback()); }
+    std::size_t consumed() const { return static_cast<std::size_t>(gptr() - eback()); }
+};
+
+QuizChecker::QuizChecker(Prefix &prefix, std::uint64_t totalSize)
+    : prefix(prefix), totalSize(totalSize), reader(prefix)
+{
+}
 
 std::vector<QuizFinding> QuizChecker::checkFile(const std::filesystem::path &path)
 {
     try {
         std::ifstream file = openQuizFile(path);
-        return readQuizFile(path, [&] { return QuizChecker(*file.rdbuf()).check(); });
+        return readQuizFile(path, [&] {
+            const std::string start = readStart(*file.rdbuf());
+            if (start.size() <= PrefixBytes)
+                return checkStart(start, start.size());
+            // The size the system gives, which a file in /proc does not know.
+            std::error_code unknown;
+            return checkStart(
+                start, std::max<std::uint64_t>(std::filesystem::file_size(path, unknown), start.size()));
+        });
     } catch (const QuizFileError &problem) {
         return { { 0, Severity::Error, problem.problem() } };
     }
 }
 
-std::vector<QuizFinding> QuizChecker::checkBytes(const std::string &bytes)
+std::vector<QuizFinding> QuizChecker::checkBytes(std::string_view bytes)
 {
-    std::stringbuf buffer(bytes, std::ios::in);
-    return checkStream(buffer);
+    return checkStart(bytes, bytes.size());
 }
 
-std::vector<QuizFinding> QuizChecker::checkStream(std::streambuf &file)
+std::vector<QuizFinding> QuizChecker::checkStart(std::string_view firstBytes, std::uint64_t totalSize)
 {
-    return QuizChecker(file).check();
+    Prefix prefix(firstBytes.substr(
+        0, static_cast<std::size_t>(std::min<std::uint64_t>({ firstBytes.size(), totalSize, PrefixBytes }))));
+    return QuizChecker(prefix, totalSize).check();
 }
 
 bool QuizChecker::hasError(const std::vector<QuizFinding> &findings)
@@ -139,6 +181,8 @@ bool QuizChecker::readLines()
                   return;
               }
               complete = false;
+              if (totalSize > prefix.size())
+                  return;
               error(index,
                     index == 0 ? Message(QT_TRANSLATE_NOOP("Quiz",
                                                            "the file is empty, but a quiz needs %1 lines: "
@@ -150,9 +194,16 @@ bool QuizChecker::readLines()
     return complete;
 }
 
-// Lines after the 104th are never read; only ones that hold text are worth a word.
+// Lines after the 104th are never read; only ones that hold text are worth a word. What runs
+// beyond the bytes looked at is reported by its size.
 void QuizChecker::checkRestOfFile()
 {
+    if (totalSize > prefix.size()) {
+        warning(QuizLineCount + 1,
+                Message(QT_TRANSLATE_NOOP("Quiz", "the %1 bytes after line %2 are ignored"),
+                        { std::to_string(totalSize - prefix.consumed()), number(QuizLineCount) }));
+        return;
+    }
     std::size_t count = 0;
     bool holdsText = false;
     std::string line;

@@ -44,6 +44,49 @@ bool isBidiControl(std::uint32_t codePoint)
         || codePoint == 0x200E || codePoint == 0x200F || codePoint == 0x061C;
 }
 
+constexpr std::uint32_t PopDirectionalIsolate = 0x2069;
+
+bool opensIsolate(std::uint32_t codePoint)
+{
+    return codePoint >= 0x2066 && codePoint <= 0x2068;
+}
+
+// The characters that end a paragraph, and with it every isolate open in it.
+bool separatesParagraphs(std::uint32_t codePoint)
+{
+    return (codePoint >= 0x1C && codePoint <= 0x1E) || codePoint == 0x85 || codePoint == 0x2029;
+}
+
+// The valid UTF-8 text made safe to wrap in an isolate: a PDI that closes no isolate opened in the
+// text is dropped, a PDI is added at the end for each isolate it leaves open, and a paragraph
+// separator becomes a line separator (U+2028), which breaks the line but not the isolate. An
+// embedding or override it leaves open needs nothing: the isolate's own PDI ends it. Text whose
+// isolates pair up comes back unchanged.
+std::string balanced(std::string_view bytes)
+{
+    std::string text;
+    std::size_t open = 0;
+    std::uint32_t codePoint = 0;
+    int length = 0;
+    for (std::size_t at = 0; at < bytes.size(); at += length) {
+        decodeAt(bytes, at, codePoint, length);
+        if (separatesParagraphs(codePoint)) {
+            text += "\u2028";
+            continue;
+        }
+        if (codePoint == PopDirectionalIsolate) {
+            if (open == 0)
+                continue;
+            --open;
+        }
+        open += opensIsolate(codePoint) ? 1 : 0;
+        text.append(bytes.substr(at, static_cast<std::size_t>(length)));
+    }
+    for (; open > 0; --open)
+        text += "\u2069";
+    return text;
+}
+
 } // namespace
 
 namespace Utf8 {
@@ -99,7 +142,7 @@ std::string isolatedIfBidi(const std::string &bytes)
 {
     if (!hasBidiControl(bytes))
         return bytes;
-    return "\u2068" + bytes + "\u2069";
+    return "\u2068" + balanced(bytes) + "\u2069";
 }
 
 } // namespace Utf8

@@ -33,7 +33,10 @@ bool hasBidiControl(std::string_view bytes);
 
 // The text wrapped in a first-strong isolate (U+2068 ... U+2069) when it holds a direction
 // control, so that what it holds cannot reorder the sentence it is quoted in; otherwise the
-// text unchanged.
+// text unchanged. Inside, a PDI that closes no isolate the text opened is dropped, every isolate it
+// leaves open is closed, and a paragraph separator becomes U+2028, so that nothing in it can end
+// the isolate early or keep it open; text whose isolates pair up stays as it is. The page's engine
+// (publish/web/engine.js) keeps the same rule.
 std::string isolatedIfBidi(const std::string &bytes);
 
 } // namespace Utf8

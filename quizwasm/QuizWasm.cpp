@@ -128,11 +128,14 @@ std::string report(const std::string &name, const std::vector<QuizFinding> &find
     return lines;
 }
 
-// The checker's findings, read from the bytes where they are: a large file is not copied.
-std::vector<QuizFinding> findingsOf(const char *bytes, std::size_t size)
+// The checker's findings on a file of totalSize bytes from its first bytes, read where they are. A
+// size JavaScript gives that is no size (less than the bytes given, or not a number) is theirs.
+std::vector<QuizFinding> findingsOf(const char *bytes, std::size_t size, double totalSize)
 {
-    MemoryBuffer file(bytes, size);
-    return QuizChecker::checkStream(file);
+    constexpr double LargestExact = 9007199254740992.0; // 2^53: every integer below it is a double
+    const double checked = totalSize >= static_cast<double>(size) ? std::min(totalSize, LargestExact)
+                                                                  : static_cast<double>(size);
+    return QuizChecker::checkStart(std::string_view(bytes, size), static_cast<std::uint64_t>(checked));
 }
 
 // Runs call(), with any exception turned into the result failed.
@@ -150,6 +153,16 @@ Result guarded(Call call, Result failed)
 
 extern "C" {
 
+EMSCRIPTEN_KEEPALIVE std::size_t quizwasm_prefix_bytes()
+{
+    return QuizChecker::PrefixBytes;
+}
+
+EMSCRIPTEN_KEEPALIVE std::size_t quizwasm_document_limit()
+{
+    return QuizDocument::MaxFileSize;
+}
+
 EMSCRIPTEN_KEEPALIVE const char *quizwasm_text_data(const std::string *text)
 {
     return text->data();
@@ -165,17 +178,19 @@ EMSCRIPTEN_KEEPALIVE void quizwasm_text_free(std::string *text)
     delete text;
 }
 
-EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check(const char *bytes, std::size_t size)
+EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check(const char *bytes, std::size_t size, double totalSize)
 {
-    return guarded([&] { return new std::string(findingsJson(findingsOf(bytes, size))); },
+    return guarded([&] { return new std::string(findingsJson(findingsOf(bytes, size, totalSize))); },
                    static_cast<std::string *>(nullptr));
 }
 
 EMSCRIPTEN_KEEPALIVE std::string *quizwasm_check_report(const char *name, std::size_t nameSize,
-                                                        const char *bytes, std::size_t size)
+                                                        const char *bytes, std::size_t size, double totalSize)
 {
     return guarded(
-        [&] { return new std::string(report(std::string(name, nameSize), findingsOf(bytes, size))); },
+        [&] {
+            return new std::string(report(std::string(name, nameSize), findingsOf(bytes, size, totalSize)));
+        },
         static_cast<std::string *>(nullptr));
 }
 

@@ -16,13 +16,18 @@ const char *quizwasm_text_data(const std::string *text);
 std::size_t quizwasm_text_size(const std::string *text);
 void quizwasm_text_free(std::string *text);
 
-// The checker's findings on a file of these bytes, as JSON: [{ line, severity, message: {
-// template, arguments, text } }].
-std::string *quizwasm_check(const char *bytes, std::size_t size);
+// How many of a file's first bytes the checker looks at: a page need read no more of a file.
+std::size_t quizwasm_prefix_bytes();
+// The checker's findings on a file of totalSize bytes that starts with these (at least its first
+// quizwasm_prefix_bytes(), or all of it), as JSON: [{ line, severity, message: { template,
+// arguments, text } }]. A double holds every size a page can give exactly.
+std::string *quizwasm_check(const char *bytes, std::size_t size, double totalSize);
 // The same as the lines --check prints for a file named name (UTF-8).
 std::string *quizwasm_check_report(const char *name, std::size_t nameSize, const char *bytes,
-                                   std::size_t size);
+                                   std::size_t size, double totalSize);
 
+// The largest file the editor opens: a page need read no more than one byte beyond it.
+std::size_t quizwasm_document_limit();
 // A document opened from these bytes, as the editor opens a file; null, with the problem's message
 // as JSON in *problem, when the editor would refuse it.
 QuizDocument *quizwasm_open(const char *bytes, std::size_t size, std::string **problem);

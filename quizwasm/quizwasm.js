@@ -120,20 +120,29 @@
         };
 
         return {
-            // The findings: { line, severity: 'error' or 'warning', message: { template,
+            // How many of a file's first bytes check() needs: a page need read no more of it.
+            prefixBytes: module._quizwasm_prefix_bytes(),
+            // The findings on a file of totalSize bytes (bytes.length unless told) that starts
+            // with these bytes: { line, severity: 'error' or 'warning', message: { template,
             // arguments, text } }, sorted by line.
-            check: function (bytes) {
-                return JSON.parse(takeText(withBytes(bytes, module._quizwasm_check)));
+            check: function (bytes, totalSize) {
+                const size = totalSize === undefined ? bytes.length : totalSize;
+                return JSON.parse(takeText(withBytes(bytes, function (pointer, length) {
+                    return module._quizwasm_check(pointer, length, size);
+                })));
             },
             // The lines --check prints for a file of this name, each ending in a line feed.
-            checkReport: function (name, bytes) {
+            checkReport: function (name, bytes, totalSize) {
+                const size = totalSize === undefined ? bytes.length : totalSize;
                 const encodedName = utf8.encode(name);
-                return takeText(withBytes(bytes, function (pointer, size) {
+                return takeText(withBytes(bytes, function (pointer, length) {
                     return withBytes(encodedName, function (namePointer, nameSize) {
-                        return module._quizwasm_check_report(namePointer, nameSize, pointer, size);
+                        return module._quizwasm_check_report(namePointer, nameSize, pointer, length, size);
                     });
                 }));
             },
+            // The largest file open() accepts: a page need read no more than one byte beyond it.
+            documentLimit: module._quizwasm_document_limit(),
             // { document } as the editor opens the bytes, or { problem } (a message as in check)
             // where it refuses them.
             open: function (bytes) {

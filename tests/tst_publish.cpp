@@ -3,12 +3,15 @@
 #include "ScriptData.h"
 #include "TestFiles.h"
 #include "TextDecoder.h"
+#include "WebExport.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // The web export's data: what the page is given of a quiz, and the texts it shows.
 class TestPublish : public QObject
@@ -19,6 +22,8 @@ private slots:
     void quizDataCannotBreakOut_data();
     void quizDataCannotBreakOut();
     void everyPageTextIsTranslated();
+    void leavesOutWhatIsNotAFile_data();
+    void leavesOutWhatIsNotAFile();
 };
 
 namespace {
@@ -97,6 +102,47 @@ void TestPublish::everyPageTextIsTranslated()
             QVERIFY2(!table[i].toString().isEmpty(),
                      qPrintable(QStringLiteral("%1: %2").arg(language, listed[i])));
     }
+}
+
+void TestPublish::leavesOutWhatIsNotAFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind"); // "fifo" or "folder"
+    QTest::addColumn<QString>("warning");
+
+    const QString clip
+        = "Cannot use the sound clip \"kestsound.wav\" (%1): it is %2; its result stays silent";
+    const QString picture = "Cannot use the banner picture \"1.jpg\" (%1): it is %2";
+    QTest::newRow("FIFO as a clip") << "kestsound.wav"
+                                    << "fifo" << clip.arg("%1", "not a regular file");
+    QTest::newRow("FIFO as a picture") << "1.jpg"
+                                       << "fifo" << picture.arg("%1", "not a regular file");
+    QTest::newRow("folder as a clip") << "kestsound.wav"
+                                      << "folder" << clip.arg("%1", "a folder, not a file");
+}
+
+// A FIFO or a folder named like a clip or a banner picture is left out with a warning, as a missing
+// file is, and the export never waits for a FIFO's writer.
+void TestPublish::leavesOutWhatIsNotAFile()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    QFETCH(QString, warning);
+    QTemporaryDir data;
+    const QString path = data.filePath(file);
+    QVERIFY(kind == "fifo" ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0 : QDir().mkdir(path));
+    QuizText lines;
+    lines.fill("Q");
+    const char *const names[] = { "Kest", "Dorv", "Oro", "Bexal" };
+    std::copy(std::begin(names), std::end(names), lines.begin() + QuizNameLine);
+
+    const auto result = WebExport::write(data.filePath("site"), { { "quiz", lines } },
+                                         { data.path(), MATCHMAKER_CATALOGUE_DIR, "matchmaker" });
+
+    QCOMPARE(result.error, QString());
+    QVERIFY2(result.warnings.contains(warning.arg(path)), qPrintable(result.warnings.join('\n')));
+    QVERIFY(!QFileInfo::exists(data.filePath("site/clips/" + file)));
+    QVERIFY(!QFileInfo::exists(data.filePath("site/pictures/" + file)));
 }
 
 QTEST_GUILESS_MAIN(TestPublish)

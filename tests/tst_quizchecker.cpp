@@ -15,6 +15,8 @@ class TestQuizChecker : public QObject
 private slots:
     void findings_data();
     void findings();
+    void startOfALargeFile_data();
+    void startOfALargeFile();
     void shippedQuizzesAreClean_data();
     void shippedQuizzesAreClean();
     void editedDocumentReadsBack_data();
@@ -128,6 +130,40 @@ void TestQuizChecker::findings()
         refused = true;
     }
     QCOMPARE(QuizChecker::hasError(findings), refused);
+}
+
+void TestQuizChecker::startOfALargeFile_data()
+{
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<qint64>("totalSize");
+    QTest::addColumn<QStringList>("expected");
+
+    const qint64 twoGiB = qint64 { 2 } * 1024 * 1024 * 1024;
+    const QByteArray tooLong
+        = TempQuizDir::quizBytes("\r\n", "Kest,Dorv,Oro,Bexal", 4) + QByteArray(70000, 'x');
+    QTest::newRow("whole file") << body() + "extra" << qint64(body().size() + 5)
+                                << QStringList { "105 warning: the line after line 104 is ignored" };
+    QTest::newRow("text after 104 beyond the first bytes")
+        << body() + "extra" << twoGiB
+        << QStringList { QStringLiteral("105 warning: the %1 bytes after line 104 are ignored")
+                             .arg(twoGiB - body().size()) };
+    QTest::newRow("line too long to end in the first bytes")
+        << tooLong << twoGiB << QStringList { "5 error: line 5 is longer than 65536 bytes" };
+}
+
+// The checker needs only the first bytes of a file and its size; of a sparse file it reads no
+// more than it looks at.
+void TestQuizChecker::startOfALargeFile()
+{
+    QFETCH(QByteArray, start);
+    QFETCH(qint64, totalSize);
+    QFETCH(QStringList, expected);
+    TempQuizDir dir;
+    QFile file(QString::fromStdString(dir.write("quiz.qzt", start.toStdString())));
+    QVERIFY(file.resize(totalSize));
+
+    QCOMPARE(described(QuizChecker::checkStart(start.toStdString(), std::uint64_t(totalSize))), expected);
+    QCOMPARE(described(QuizChecker::checkFile(file.fileName().toStdString())), expected);
 }
 
 void TestQuizChecker::shippedQuizzesAreClean_data()

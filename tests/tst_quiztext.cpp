@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "FileName.h"
 #include "TextDecoder.h"
+#include "Utf8.h"
 
 #include <QtTest>
 
-// Quiz text for people: quiz lines decoded, and file names kept byte for byte.
+// Quiz text for people: quiz lines decoded, file names kept byte for byte, names isolated.
 class TestQuizText : public QObject
 {
     Q_OBJECT
@@ -14,6 +15,8 @@ private slots:
     void decodesQuizText();
     void fileNamesKeepTheirBytes_data();
     void fileNamesKeepTheirBytes();
+    void namesStayInTheirIsolate_data();
+    void namesStayInTheirIsolate();
 };
 
 void TestQuizText::decodesQuizText_data()
@@ -63,6 +66,32 @@ void TestQuizText::fileNamesKeepTheirBytes()
     const QString name = FileName::fromNative(bytes);
     QCOMPARE(FileName::toNative(name), bytes);
     QCOMPARE(FileName::shown(name), shown);
+}
+
+void TestQuizText::namesStayInTheirIsolate_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("shown");
+
+    QTest::newRow("no direction control") << QByteArray("Kest") << QByteArray("Kest");
+    QTest::newRow("override") << QByteArray("\u202EOro") << QByteArray("\u2068\u202EOro\u2069");
+    QTest::newRow("paired isolate kept")
+        << QByteArray("a\u2067b\u2069c") << QByteArray("\u2068a\u2067b\u2069c\u2069");
+    QTest::newRow("starts with PDI") << QByteArray("\u2069\u202E20") << QByteArray("\u2068\u202E20\u2069");
+    QTest::newRow("isolate left open")
+        << QByteArray("\u2069\u2067x") << QByteArray("\u2068\u2067x\u2069\u2069");
+    QTest::newRow("paragraph separator")
+        << QByteArray("\u2029\u202Ex") << QByteArray("\u2068\u2028\u202Ex\u2069");
+    QTest::newRow("not UTF-8") << QByteArray("\u2069\xFF") << QByteArray("\u2069\xFF");
+}
+
+// Nothing in a name can end the isolate it is quoted in, so that it cannot reverse the rest of the
+// sentence: the results, the vote and tie lines, the checker's findings.
+void TestQuizText::namesStayInTheirIsolate()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, shown);
+    QCOMPARE(QByteArray::fromStdString(Utf8::isolatedIfBidi(name.toStdString())), shown);
 }
 
 QTEST_GUILESS_MAIN(TestQuizText)

@@ -322,6 +322,9 @@ void TestToolkit::settingsFile_data()
     QTest::newRow("garbage") << "garbage" << true << false
                              << QStringList { "does not hold settings; " + notUsed,
                                               "does not hold settings" };
+    QTest::newRow("garbage holding =")
+        << "garbage holding =" << true << false
+        << QStringList { "does not hold settings; " + notUsed, "does not hold settings" };
     QTest::newRow("unreadable") << "unreadable" << true << false
                                 << QStringList { "cannot be read", "cannot be read" };
     // Nobody, not even root, may make a file in /proc. The second run, being in the same process,
@@ -347,6 +350,8 @@ void TestToolkit::settingsFile()
         content += QByteArray(qsizetype { 10 } * 1024 * 1024, 'x');
     if (kind == "garbage")
         content = "\x01\x02[[[\nsound\n=zz\n[General]\nsound=false\n";
+    if (kind == "garbage holding =")
+        content = QByteArray("\x00\xff[[[=", 6);
     if (kind == "folder")
         QVERIFY(QDir().mkpath(file.fileName()));
     else if (kind == "fifo")
@@ -370,7 +375,7 @@ void TestToolkit::settingsFile()
     QCOMPARE(nextRun.readBool("sound", true), read);
     if (kind == "fifo")
         QVERIFY(QFileInfo(file).isSymLink() || !QFileInfo(file).isFile());
-    if (kind == "unreadable" || kind == "huge" || kind == "garbage") {
+    if (kind == "unreadable" || kind == "huge" || kind.startsWith("garbage")) {
         QVERIFY(file.setPermissions(QFileDevice::ReadOwner) && file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);
     }

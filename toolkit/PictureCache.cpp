@@ -2,6 +2,7 @@
 #include "PictureCache.h"
 
 #include "MediaLimits.h"
+#include "RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,9 +65,9 @@ void PictureCache::startDecode(const QString &fileName, Decode decode)
 // Runs on the pool's thread: it reads only its arguments.
 PictureCache::Decoded PictureCache::decode(const QString &path, const Source &source)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return { {}, file.errorString() };
+    QFile file;
+    if (const QString problem = RegularFile::open(path, file); !problem.isEmpty())
+        return { {}, problem };
     if (source.file.size == 0)
         return { {}, QStringLiteral("the file is empty") };
     QImageReader reader(&file);

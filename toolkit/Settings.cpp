@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "Settings.h"
 
+#include "RegularFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QtDebug>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -40,6 +44,32 @@ QString problemWith(const QString &fileName)
     return {};
 }
 
+// QSettings reads any bytes as settings, keeping what it can make of them, and would write back
+// only that: a file is taken only when it holds nothing but what its INI format is made of, in
+// UTF-8 text: sections, keys with values, comments and blank lines. A missing file holds none.
+bool holdsSettings(const QString &fileName)
+{
+    QFile file;
+    if (!QFileInfo::exists(fileName) || !RegularFile::open(fileName, file).isEmpty())
+        return !QFileInfo::exists(fileName);
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    const QString text = fromUtf8(file.read(Settings::MaxFileSize));
+    if (fromUtf8.hasError())
+        return false;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (std::any_of(trimmed.cbegin(), trimmed.cend(),
+                        [](QChar c) { return c.unicode() < 0x20 && c != '\t'; }))
+            return false;
+        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#')))
+            continue;
+        if (trimmed.startsWith(QLatin1Char('[')) ? !trimmed.endsWith(QLatin1Char(']'))
+                                                 : !trimmed.contains(QLatin1Char('=')))
+            return false;
+    }
+    return true;
+}
+
 // A file QSettings has once found it cannot parse, with that problem: within one process it would
 // serve the next reader what it parsed from its cache, without the problem.
 QHash<QString, QString> &unparsable()
@@ -56,6 +86,8 @@ Settings::Settings()
     QString problem = problemWith(name);
     if (problem.isEmpty())
         problem = unparsable().value(name);
+    if (problem.isEmpty() && !holdsSettings(name))
+        problem = QStringLiteral("does not hold settings");
     if (problem.isEmpty()) {
         settings = std::make_unique<QSettings>(name, QSettings::IniFormat);
         // QSettings reads the file at the first question, and reads what it can of a file it

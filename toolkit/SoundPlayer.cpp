@@ -2,6 +2,7 @@
 #include "SoundPlayer.h"
 
 #include "MediaLimits.h"
+#include "RegularFile.h"
 #include "SoundBackend.h"
 
 #include <QCoreApplication>
@@ -61,7 +62,11 @@ void SoundPlayer::play(const QString &fileName)
     const QFileInfo file(fileName);
     if (!enabled || fileName.isEmpty() || !file.isFile())
         return;
-    if (const QString problem = MediaLimits::clipProblem(fileName); !problem.isEmpty()) {
+    QFile clip;
+    QString problem = RegularFile::open(fileName, clip);
+    if (problem.isEmpty())
+        problem = MediaLimits::clipProblem(clip);
+    if (!problem.isEmpty()) {
         qWarning().noquote() << QStringLiteral("Cannot play the sound clip \"%1\" (%2): %3")
                                     .arg(fileName, file.absoluteFilePath(), problem);
         return;

@@ -328,6 +328,29 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     </message>
 </context>
 <context>
+    <name>MediaLimits</name>
+    <message>
+        <source>its size cannot be read from its header</source>
+        <translation>seine Größe lässt sich nicht aus dem Dateikopf lesen</translation>
+    </message>
+    <message>
+        <source>it declares %1 by %2 pixels, more than the %3 megapixels a banner picture may have</source>
+        <translation>es gibt %1 mal %2 Pixel an, mehr als die %3 Megapixel, die ein Bannerbild haben darf</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes, more than the %2 MiB a clip may have</source>
+        <translation>die Datei ist %1 Byte groß, mehr als die %2 MiB, die ein Tonclip haben darf</translation>
+    </message>
+    <message>
+        <source>it is not a WAV sound clip</source>
+        <translation>die Datei ist kein WAV-Tonclip</translation>
+    </message>
+    <message>
+        <source>it plays for %1 seconds, longer than the %2 seconds a clip may last</source>
+        <translation>der Clip dauert %1 Sekunden, länger als die %2 Sekunden, die ein Clip dauern darf</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Details</source>
@@ -502,6 +525,10 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
         <translation>Du passt zu allen gleich gut! Wenn du es noch einmal versuchen möchtest, klicke auf OK. Wenn du aufhören möchtest, klicke auf Abbrechen.</translation>
+    </message>
+    <message>
+        <source>the %1 bytes after line %2 are ignored</source>
+        <translation>die %1 Bytes nach Zeile %2 werden nicht gelesen</translation>
     </message>
 </context>
 <context>
@@ -705,6 +732,21 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>das ist keine gewöhnliche Datei</translation>
+    </message>
+</context>
+<context>
     <name>ShellOpener</name>
     <message>
         <source>the target is empty</source>
@@ -735,6 +777,14 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>Cannot publish the web page in &quot;%1&quot;: %2</source>
         <translation>Die Webseite kann nicht in „%1“ veröffentlicht werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the sound clip &quot;%1&quot; (%2): %3; its result stays silent</source>
+        <translation>Der Tonclip „%1“ (%2) kann nicht verwendet werden: %3; sein Ergebnis bleibt stumm</translation>
+    </message>
+    <message>
+        <source>Cannot use the banner picture &quot;%1&quot; (%2): %3</source>
+        <translation>Das Bannerbild „%1“ (%2) kann nicht verwendet werden: %3</translation>
     </message>
 </context>
 <context>

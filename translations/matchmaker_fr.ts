@@ -328,6 +328,29 @@ Une commande erronée se termine avec le code 2.
     </message>
 </context>
 <context>
+    <name>MediaLimits</name>
+    <message>
+        <source>its size cannot be read from its header</source>
+        <translation>sa taille ne peut pas être lue dans son en-tête</translation>
+    </message>
+    <message>
+        <source>it declares %1 by %2 pixels, more than the %3 megapixels a banner picture may have</source>
+        <translation>elle annonce %1 sur %2 pixels, plus que les %3 mégapixels permis à une image de la bannière</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes, more than the %2 MiB a clip may have</source>
+        <translation>le fichier fait %1 octets, plus que les %2 Mio permis à un extrait sonore</translation>
+    </message>
+    <message>
+        <source>it is not a WAV sound clip</source>
+        <translation>ce n’est pas un extrait sonore WAV</translation>
+    </message>
+    <message>
+        <source>it plays for %1 seconds, longer than the %2 seconds a clip may last</source>
+        <translation>il dure %1 secondes, plus que les %2 secondes permises à un extrait</translation>
+    </message>
+</context>
+<context>
     <name>MessageBox</name>
     <message>
         <source>Details</source>
@@ -502,6 +525,10 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to quit hit cancel. </source>
         <translation>Vous êtes compatible avec toute la bande ! Pour recommencer, cliquez sur OK. Pour quitter, cliquez sur Annuler.</translation>
+    </message>
+    <message>
+        <source>the %1 bytes after line %2 are ignored</source>
+        <translation>les %1 octets après la ligne %2 sont ignorés</translation>
     </message>
 </context>
 <context>
@@ -705,6 +732,21 @@ Une commande erronée se termine avec le code 2.
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
     <name>ShellOpener</name>
     <message>
         <source>the target is empty</source>
@@ -735,6 +777,14 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>Cannot publish the web page in &quot;%1&quot;: %2</source>
         <translation>Impossible de publier la page web dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot use the sound clip &quot;%1&quot; (%2): %3; its result stays silent</source>
+        <translation>Impossible d’utiliser l’extrait sonore « %1 » (%2) : %3 ; son résultat reste muet</translation>
+    </message>
+    <message>
+        <source>Cannot use the banner picture &quot;%1&quot; (%2): %3</source>
+        <translation>Impossible d’utiliser l’image de bannière « %1 » (%2) : %3</translation>
     </message>
 </context>
 <context>

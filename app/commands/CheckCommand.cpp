@@ -7,6 +7,8 @@
 #include "QuizTexts.h"
 #include "Utf8.h"
 
+#include <QStringDecoder>
+
 #include <cerrno>
 #include <cstring>
 
@@ -15,10 +17,9 @@ namespace {
 // A name holding direction controls cannot reorder the line it starts.
 QString shownName(const QString &name)
 {
-    QString shown = FileName::shown(name);
-    if (!Utf8::hasBidiControl(shown.toStdString()))
-        return shown;
-    return QChar(0x2068) + shown + QChar(0x2069);
+    // A U+FEFF that starts the name stays, as any other character of it.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return fromUtf8(Utf8::isolatedIfBidi(FileName::shown(name).toStdString()));
 }
 
 } // namespace

@@ -13,9 +13,32 @@ var MatchMakerEngine = (function () {
         });
     }
 
-    // A name with direction controls is isolated, so that it cannot reorder the sentence.
+    // A name with direction controls is isolated, so that it cannot reorder the sentence. Inside,
+    // a PDI that closes no isolate the name opened is dropped, each isolate it leaves open is
+    // closed and a paragraph separator becomes U+2028: nothing in it can end the isolate early.
+    // The rule of quiz/Utf8.
     function isolatedIfBidi(name) {
-        return BIDI_CONTROL.test(name) ? '\u2068' + name + '\u2069' : name;
+        if (!BIDI_CONTROL.test(name))
+            return name;
+        var open = 0;
+        var text = '';
+        for (var i = 0; i < name.length; ++i) {
+            var c = name.charAt(i);
+            if (/[\u001C-\u001E\u0085\u2029]/.test(c)) {
+                text += '\u2028';
+                continue;
+            }
+            if (c === '\u2069') {
+                if (open === 0)
+                    continue;
+                --open;
+            }
+            open += /[\u2066-\u2068]/.test(c) ? 1 : 0;
+            text += c;
+        }
+        for (; open > 0; --open)
+            text += '\u2069';
+        return '\u2068' + text + '\u2069';
     }
 
     // A new vote on an entry of quizzes.js, at question 1.

@@ -29,6 +29,8 @@ const NAMES = [
     () => Buffer.alloc(0),
     () => utf8(pick(['Kest', 'Dorv', 'Oro', 'Bexal', 'kest', 'Kest ', 'Zed', '\uFEFF', '\uFEFFKest'])),
     () => utf8(pick(['\u202Eevil', 'a\u200Fb', '\u2067\u0628\u2069', '\u061C', '\u2066x', 'x\u202A'])),
+    // Controls that would end the isolate round the name early, or keep it open.
+    () => utf8(pick(['\u2069\u202Eevil', '\u2069\u2069\u2067x', '\u2029\u202Ex', 'a\u2068b\u2069\u2069c'])),
     () => utf8(pick(['%1', '%2 and %3', '100%', '%%9', '<img src=x>'])),
     () => Buffer.from(pick([[0x93, 0x4B, 0x94], [0xE9, 0x74, 0xE9], [0x81, 0x8D, 0x9D], [0xC3, 0x28]])),
     // A direction control in a line that is not valid UTF-8: read as Windows-1252, not isolated.
@@ -104,6 +106,9 @@ for (let i = 0; i < caseCount; ++i)
 // Backs at question 1, and a vote lost at the largest count and then taken back.
 cases.push({ names: NAMES.map((make) => make()).slice(0, 4), tallies: null, steps: '<<A<<B' });
 cases.push({ names: [utf8('Kest'), utf8('Kest'), utf8(''), utf8('Oro')], tallies: [32767, 0, 0, 32767], steps: 'AD<<A' });
+// A name that would close its isolate and reverse the rest of the sentence, as the winner.
+cases.push({ names: [utf8('\u2069\u202EKest'), utf8('Dorv'), utf8('Oro'), utf8('Bexal')], tallies: null,
+    steps: 'A'.repeat(20) });
 
 const input = cases.map((c) => [...c.names.map((n) => (n.length ? n.toString('hex') : '-')),
     c.tallies ? c.tallies.join(',') : '-', c.steps].join(' ')).join('\n') + '\n';

@@ -56,7 +56,12 @@ QuizDocument::QuizDocument(const QuizText &lines) : QuizDocument()
 QuizDocument QuizDocument::load(const std::filesystem::path &path)
 {
     std::ifstream file = openQuizFile(path);
-    const std::string bytes = readQuizFile(path, [&] { return readAtMost(*file.rdbuf(), MaxFileSize); });
+    return readQuizFile(path, [&] { return read(*file.rdbuf(), path); });
+}
+
+QuizDocument QuizDocument::read(std::streambuf &file, const std::filesystem::path &path)
+{
+    const std::string bytes = readAtMost(file, MaxFileSize);
     if (bytes.size() > MaxFileSize)
         throw QuizFileError(path,
                             Message(QT_TRANSLATE_NOOP("Quiz",

@@ -4,6 +4,7 @@
 #include "QuizFile.h"
 
 #include <filesystem>
+#include <streambuf>
 #include <string>
 
 // A quiz file as the editor holds it: its 104 lines (bytes, as LoadQuizLines gives them) and
@@ -25,6 +26,8 @@ public:
     // Reads a quiz file. Throws QuizFileError for anything LoadQuizLines refuses, and for a file
     // larger than MaxFileSize.
     static QuizDocument load(const std::filesystem::path &path);
+    // The same from a file already open, read to its end; path names the file in an error.
+    static QuizDocument read(std::streambuf &file, const std::filesystem::path &path);
     // The same from the file's bytes; path names the file in an error.
     static QuizDocument fromBytes(const std::string &bytes, const std::filesystem::path &path);
 

@@ -8,7 +8,7 @@ set -euo pipefail
 declare -A needs=(
     [build]="cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools libfontconfig-dev libxcb1-dev"
     [run]="qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core fonts-liberation2 xvfb xauth imagemagick qt6-translations-l10n"
-    [test]="fonts-dejavu-core fonts-liberation2 qt6-wayland weston shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl qt6-translations-l10n chromium firefox-esr webkit2gtk-driver python3-gi gir1.2-webkit2-4.1 default-jre-headless nodejs python3 orca xvfb xdotool python3-pyatspi at-spi2-core dbus-daemon dbus-bin"
+    [test]="emscripten fonts-dejavu-core fonts-liberation2 qt6-wayland weston shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl qt6-translations-l10n chromium firefox-esr webkit2gtk-driver python3-gi gir1.2-webkit2-4.1 default-jre-headless nodejs python3 orca xvfb xdotool python3-pyatspi at-spi2-core dbus-daemon dbus-bin"
     [fuzz]="clang-14 libclang-rt-14-dev"
     [package]="dpkg-dev file desktop-file-utils appstream lintian shared-mime-info xdg-utils libfile-mimeinfo-perl"
     [lint]="clang-format clang-tidy git"

@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: MIT
+// The program's quiz engine compiled to WebAssembly, for pages: check a file's bytes as --check
+// does, and open, edit and save a quiz as the editor does. A classic script: load
+// quizwasm-engine.js (the module factory QuizWasmEngine) and quizwasm-binary.js (the module's
+// wasm as base64, QuizWasmBinary) before it, then QuizWasm.load() gives a promise of the engine.
+// In Node.js, pass both: QuizWasm.load(require('./quizwasm-engine.js'), binary).
+(function (root) {
+    'use strict';
+
+    function fromBase64(base64) {
+        const text = atob(base64);
+        const bytes = new Uint8Array(text.length);
+        for (let i = 0; i < text.length; ++i)
+            bytes[i] = text.charCodeAt(i);
+        return bytes;
+    }
+
+    function Engine(module) {
+        const utf8 = new TextEncoder();
+        const fromUtf8 = new TextDecoder();
+
+        // Copies bytes into the module's heap for call(pointer, size); a large file would not fit
+        // on the stack, where cwrap's 'array' puts it.
+        function withBytes(bytes, call) {
+            const pointer = module._malloc(Math.max(bytes.length, 1));
+            if (!pointer)
+                throw new Error('quizwasm: out of memory for ' + bytes.length + ' bytes');
+            try {
+                module.HEAPU8.set(bytes, pointer);
+                return call(pointer, bytes.length);
+            } finally {
+                module._free(pointer);
+            }
+        }
+
+        // Takes a text the engine made: its bytes, copied out, and the text freed.
+        function takeBytes(text) {
+            if (!text)
+                throw new Error('quizwasm: the engine failed');
+            try {
+                const data = module._quizwasm_text_data(text);
+                return module.HEAPU8.slice(data, data + module._quizwasm_text_size(text));
+            } finally {
+                module._quizwasm_text_free(text);
+            }
+        }
+
+        function takeText(text) {
+            return fromUtf8.decode(takeBytes(text));
+        }
+
+        // Calls call(outPointer) with room for one pointer the engine may fill in, and gives back
+        // what it returned and that pointer.
+        function withOut(call) {
+            const out = module._malloc(4);
+            try {
+                const result = call(out);
+                return { result: result, out: module.HEAPU32[out >> 2] };
+            } finally {
+                module._free(out);
+            }
+        }
+
+        function Document(handle) {
+            this.handle = handle;
+        }
+        Document.prototype = {
+            // The engine's document, which close() has not freed yet.
+            live: function () {
+                if (!this.handle)
+                    throw new Error('quizwasm: the document is closed');
+                return this.handle;
+            },
+            // The 104 lines as the editor shows them.
+            lines: function () {
+                return JSON.parse(takeText(module._quizwasm_lines(this.live())));
+            },
+            get encoding() {
+                return module._quizwasm_encoding(this.live()) === 1 ? 'windows-1252' : 'utf-8';
+            },
+            get modified() {
+                return module._quizwasm_is_modified(this.live()) === 1;
+            },
+            // Line index (from 0) as typed: 'done', or 'needs-utf-8' when the file's Windows-1252
+            // cannot hold the text; convertToUtf8() then makes room for it.
+            setLine: function (index, text) {
+                const handle = this.live();
+                const status = withBytes(utf8.encode(text), function (pointer, size) {
+                    return module._quizwasm_set_line(handle, index, pointer, size);
+                });
+                if (status < 0)
+                    throw new Error('quizwasm: line ' + index + ' cannot be set');
+                return status === 0 ? 'done' : 'needs-utf-8';
+            },
+            convertToUtf8: function () {
+                if (module._quizwasm_convert_to_utf8(this.live()) !== 0)
+                    throw new Error('quizwasm: the quiz cannot be converted');
+            },
+            // { bytes } to write, or { refused: 'errors' } (the checker finds errors) or
+            // { refused: 'too-large' }, as the editor refuses to save.
+            save: function () {
+                const handle = this.live();
+                const saved = withOut(function (out) {
+                    return module._quizwasm_save(handle, out);
+                });
+                if (saved.result === 0)
+                    return { bytes: takeBytes(saved.out) };
+                if (saved.result < 0)
+                    throw new Error('quizwasm: the quiz cannot be saved');
+                return { refused: saved.result === 1 ? 'errors' : 'too-large' };
+            },
+            markSaved: function () {
+                module._quizwasm_mark_saved(this.live());
+            },
+            close: function () {
+                if (this.handle)
+                    module._quizwasm_close(this.handle);
+                this.handle = 0;
+            },
+        };
+
+        return {
+            // How many of a file's first bytes check() needs: a page need read no more of it.
+            prefixBytes: module._quizwasm_prefix_bytes(),
+            // The findings on a file of totalSize bytes (bytes.length unless told) that starts
+            // with these bytes: { line, severity: 'error' or 'warning', message: { template,
+            // arguments, text } }, sorted by line.
+            check: function (bytes, totalSize) {
+                const size = totalSize === undefined ? bytes.length : totalSize;
+                return JSON.parse(takeText(withBytes(bytes, function (pointer, length) {
+                    return module._quizwasm_check(pointer, length, size);
+                })));
+            },
+            // The lines --check prints for a file of this name, each ending in a line feed.
+            checkReport: function (name, bytes, totalSize) {
+                const size = totalSize === undefined ? bytes.length : totalSize;
+                const encodedName = utf8.encode(name);
+                return takeText(withBytes(bytes, function (pointer, length) {
+                    return withBytes(encodedName, function (namePointer, nameSize) {
+                        return module._quizwasm_check_report(namePointer, nameSize, pointer, length, size);
+                    });
+                }));
+            },
+            // The largest file open() accepts: a page need read no more than one byte beyond it.
+            documentLimit: module._quizwasm_document_limit(),
+            // { document } as the editor opens the bytes, or { problem } (a message as in check)
+            // where it refuses them.
+            open: function (bytes) {
+                const opened = withBytes(bytes, function (pointer, size) {
+                    return withOut(function (out) {
+                        return module._quizwasm_open(pointer, size, out);
+                    });
+                });
+                if (opened.result)
+                    return { document: new Document(opened.result) };
+                return { problem: JSON.parse(takeText(opened.out)) };
+            },
+        };
+    }
+
+    const QuizWasm = {
+        load: function (factory, binary) {
+            const wasm = fromBase64(binary || root.QuizWasmBinary);
+            return (factory || root.QuizWasmEngine)({ wasmBinary: wasm }).then(Engine);
+        },
+    };
+
+    if (typeof module === 'object' && module.exports)
+        module.exports = QuizWasm;
+    else
+        root.QuizWasm = QuizWasm;
+})(typeof globalThis === 'object' ? globalThis : this);

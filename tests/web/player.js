@@ -93,7 +93,8 @@ async function copyResult(page, context, base, expected, T, check) {
         'Copy puts the votes on the clipboard and says so');
 }
 
-// The geometry of the window's design (Main.ui), in pixels from its top left corner.
+// The geometry of the window's design (Main.ui), in its pixels from its top left corner: the page
+// scales the window to fill the screen, so a design pixel is the window's width over 636.
 const DESIGN = [['image1', 8, 136, 200, 75], ['label1', 24, 208, 105, 33], ['label2', 328, 128, 97, 33],
     ['text0', 24, 240, 193, 67], ['text1', 464, 128, 145, 27], ['text4', 464, 224, 145, 27],
     ['command2', 432, 136, 25, 17], ['command5', 432, 232, 25, 17], ['urllink1', 384, 256], ['urllink2', 384, 280]];
@@ -103,7 +104,8 @@ async function checkDesign(page, check) {
         const window = document.getElementById('window').getBoundingClientRect();
         return ids.map((id) => {
             const r = document.getElementById(id).getBoundingClientRect();
-            return [id, r.left - window.left, r.top - window.top, r.width, r.height];
+            const unit = window.width / 636;
+            return [id, (r.left - window.left) / unit, (r.top - window.top) / unit, r.width / unit, r.height / unit];
         });
     }, DESIGN.map((entry) => entry[0]));
     DESIGN.forEach((design, i) => check(design.slice(1).every((v, k) => Math.abs(v - rects[i][k + 1]) < 1),

@@ -22,7 +22,7 @@
 
 namespace {
 
-// The banner's box (Scrollpic), at twice its pixels for sharp screens.
+// The banner's box (Scrollpic), at twice its pixels for sharp screens, as the logo (Image1) is.
 constexpr QSize BannerPixels(2 * 176, 2 * 111);
 constexpr int BannerPictures = 10;
 constexpr int JpegQuality = 80;
@@ -85,7 +85,7 @@ public:
                                  { "banner", banner() },
                                  { "scrollpic",
                                    designPicture("scrollpic.jpg", BannerPixels, "pictures/scrollpic.jpg") },
-                                 { "logo", designPicture("image1.gif", {}, "pictures/logo.png") },
+                                 { "logo", designPicture("logo-2x.png", {}, "pictures/logo.png") },
                                  { "web", ShowAddresses::Web },
                                  { "contact", ShowAddresses::Contact } };
         folder.write("quizzes.js",

@@ -117,9 +117,18 @@
         var number = quiz.questionNumber();
         say('progress', Engine.fill(T('%1 of %2'), [number, COUNT]));
         $('back').disabled = !quiz.canGoBack();
+        boxes.forEach(function (box, i) { box.textContent = lines[i]; });
+        markOverflow();
+        if (announce) {
+            say('live', Engine.fill(T('Question %1 of %2'), [number, COUNT]) + '. ' + lines[0]);
+            boxes[0].focus();
+        }
+    }
+
+    // A box holding more than it shows is a Tab stop, so the keyboard can scroll it; whether it
+    // does changes with the layout and the zoom, so this runs again whenever a box is resized.
+    function markOverflow() {
         boxes.forEach(function (box, i) {
-            box.textContent = lines[i];
-            // A box holding more than it shows is a Tab stop, so the keyboard can scroll it.
             if (box.scrollHeight > box.clientHeight)
                 box.tabIndex = 0;
             else if (i)
@@ -127,10 +136,6 @@
             else
                 box.tabIndex = -1;
         });
-        if (announce) {
-            say('live', Engine.fill(T('Question %1 of %2'), [number, COUNT]) + '. ' + lines[0]);
-            boxes[0].focus();
-        }
     }
 
     function answer(k) {
@@ -186,8 +191,9 @@
 
     // Text cut to its width with an ellipsis; no line of the picture holds 150 characters.
     function write(g, text, y, size, colour, width) {
-        var chars = Array.from(text).slice(0, 150);
-        var end = chars.length < text.length ? '\u2026' : '';
+        var all = Array.from(text);
+        var chars = all.slice(0, 150);
+        var end = chars.length < all.length ? '\u2026' : '';
         g.font = size + FONT;
         g.fillStyle = colour;
         while (g.measureText(chars.join('') + end).width > (width || 1080)) {
@@ -342,6 +348,8 @@
     document.addEventListener('keydown', onKey);
     document.addEventListener('visibilitychange', syncTimer);
     wide.addEventListener('change', fitCaptions);
+    var resized = new ResizeObserver(markOverflow);
+    boxes.forEach(function (box) { resized.observe(box); });
     if (quizzes.length === 1)
         startQuiz(quizzes[0]);
     else

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Two cases of the exported page in headless Chromium: a name holding an emoji drawn whole in the
-// result picture, and a question box that becomes a Tab stop once a wider layout makes it overflow.
+// Cases of the page in headless Chromium: a name holding an emoji drawn whole in the result
+// picture, a question box that becomes a Tab stop once a wider layout makes it overflow, and the
+// development page, which loads the script's parts one by one as the export joins them.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -19,15 +20,20 @@ const names = ['Kest \u{1F600}', 'Dorv', 'Oro', 'Bexal'];
 const question = 'A question long enough to fill more than its box in the window layout. '.repeat(4);
 const lines = Array.from({ length: 100 }, (_, i) => (i % 5 ? `answer ${i}` : question)).concat(names);
 
+const WEB = path.join(__dirname, '../../publish/web');
+let dir;
+
 function exported() {
     const quiz = path.join(scratch, 'long.qzt');
     fs.writeFileSync(quiz, lines.join('\r\n') + '\r\n');
-    const dir = path.join(scratch, 'page');
+    dir = path.join(scratch, 'page');
     execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, quiz], { cwd: process.env.MATCHMAKER_DATA, stdio: 'ignore' });
     return pathToFileURL(path.join(dir, 'index.html')).href;
 }
 
-test('the exported page', { skip: EXPORT.length === 0 && 'MATCHMAKER_EXPORT is not set' }, async (t) => {
+const skip = EXPORT.length === 0 && 'MATCHMAKER_EXPORT is not set';
+
+test('the exported page', { skip }, async (t) => {
     const url = exported();
     const browser = await chromium.launch({
         executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -71,4 +77,22 @@ test('the exported page', { skip: EXPORT.length === 0 && 'MATCHMAKER_EXPORT is n
         await page.setViewportSize({ width: 360, height: 640 });
         await assert.doesNotReject(box.and(page.locator('[tabindex="-1"]')).waitFor());
     });
+});
+
+test('the development page plays from the source tree under the page\'s policy', { skip }, async (t) => {
+    const parts = /^\/\/ The page's script: publish\/web\/(.*) of /m.exec(fs.readFileSync(path.join(dir, 'player.js'), 'utf8'));
+    const loaded = [...fs.readFileSync(path.join(WEB, 'dev.html'), 'utf8').matchAll(/<script defer src="([^"]+)">/g)];
+    assert.deepStrictEqual(loaded.map((script) => script[1]), ['dev-quiz.js', ...parts[1].split(', ')]);
+    const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: ['--headless', '--no-sandbox'] });
+    t.after(() => browser.close());
+    const page = await browser.newPage();
+    const problems = [];
+    page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
+    page.on('pageerror', (error) => problems.push(error.message));
+    await page.goto(pathToFileURL(path.join(WEB, 'dev.html')).href);
+    for (let i = 0; i < 20; ++i)
+        await page.keyboard.press('D');
+    await page.getByRole('heading', { name: 'Your results!' }).waitFor();
+    assert.ok(await page.evaluate(() => document.getElementById('image1').naturalWidth > 0), 'the logo is shown');
+    assert.deepStrictEqual(problems, []);
 });

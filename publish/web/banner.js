@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The banner as the window moves it: 500 twips (15 to a pixel) right each second, back to the left
 // once past the outer width, and a random one of the pictures each time (a missing one changes
-// nothing).
+// nothing). The style sheet turns the window's pixels in --left into the layout's.
 /* exported Banner */
 class Banner {
     constructor(image, pictures) {
@@ -22,7 +22,7 @@ class Banner {
 
     tick() {
         const left = this.left + 500;
-        this.image.style.transform = `translateX(${left / 15}px)`;
+        this.image.style.setProperty('--left', left / 15);
         this.left = left >= 9630 ? 0 : left;
         const picture = this.pictures[Math.floor(Math.random() * this.pictures.length)];
         const next = new Image();

@@ -41,7 +41,6 @@ class Player {
             this.startQuiz(this.quizzes[0]);
         else
             this.showView('choice');
-        view.fitCaptions();
         // The first use of storage can wait on the browser, so the switches are read after the
         // first paint.
         requestAnimationFrame(() => setTimeout(() => this.switches.restore()));

@@ -8,7 +8,6 @@ class PageView {
     constructor(texts) {
         this.texts = texts;
         this.boxes = [0, 1, 2, 3, 4].map((i) => this.element(`text${i}`));
-        this.wide = matchMedia('(min-width: 636px)');
         this.shown = undefined;
     }
 
@@ -59,7 +58,7 @@ class PageView {
             button.textContent = entry.name;
             button.addEventListener('click', () => chosen(entry));
         }
-        this.wide.addEventListener('change', () => this.fitCaptions());
+        window.addEventListener('resize', () => this.fitCaptions());
         const resized = new ResizeObserver(() => this.markOverflow());
         for (const box of this.boxes)
             resized.observe(box);
@@ -71,6 +70,8 @@ class PageView {
         for (const id of ['quiz', 'results', 'choice', 'end'])
             this.element(id).hidden = id !== name;
         this.element('window').hidden = name === 'end';
+        if (name === 'quiz')
+            this.fitCaptions();
     }
 
     focus(id) {
@@ -115,11 +116,17 @@ class PageView {
         this.element('share').hidden = !canShare;
     }
 
-    // A caption that a translation makes longer than its box is drawn a little smaller.
+    // A caption that a translation makes longer than its box is drawn smaller, a pixel of the
+    // layout at a time, down to half its size. Measured while the quiz is shown, again whenever the
+    // window is resized, and from the layout's own size each time.
     fitCaptions() {
         for (const caption of [this.element('label1'), this.element('label2')]) {
-            for (let size = 24; caption.scrollWidth > caption.clientWidth && this.wide.matches && size > 12; )
-                caption.style.fontSize = `${--size}px`;
+            caption.style.fontSize = '';
+            const full = parseFloat(getComputedStyle(caption).fontSize);
+            for (let size = full; caption.scrollWidth > caption.clientWidth && size > full / 2; ) {
+                size -= full / 24;
+                caption.style.fontSize = `${size}px`;
+            }
         }
     }
 

@@ -11,6 +11,7 @@
 #include "SoundClips.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,7 @@
 
 namespace {
 
-// The banner's box (Scrollpic), at twice its pixels for sharp screens.
+// The banner's box (Scrollpic), at twice its pixels for sharp screens, as the logo (Image1) is.
 constexpr QSize BannerPixels(2 * 176, 2 * 111);
 constexpr int BannerPictures = 10;
 constexpr int JpegQuality = 80;
@@ -57,6 +58,27 @@ QImage bannerPicture(const QString &path, QString *problem)
     return image;
 }
 
+// The parts of the page's script, in the order they run: the engine, then the player's parts, each
+// one concern, and last the controller that joins them. web/dev.html loads them in this order.
+constexpr auto PlayerParts = std::to_array<const char *>(
+    { "engine.js", "texts.js", "view.js", "banner.js", "switches.js", "picture.js", "controller.js" });
+
+// A part or the style sheet as the page loads it: without indentation, blank lines and lines
+// holding only a comment, so that what the sources say to their reader costs the page nothing.
+// Safe because no part has text that spans lines (eslint.config.js forbids it), nor the sheet.
+QByteArray withoutComments(const QByteArray &source)
+{
+    QByteArray script;
+    for (const QByteArray &line : source.split('\n')) {
+        const QByteArray code = line.trimmed();
+        const bool comment
+            = code.startsWith("//") || (code.startsWith("/*") && code.indexOf("*/") == code.size() - 2);
+        if (!code.isEmpty() && !comment)
+            script += code + '\n';
+    }
+    return script;
+}
+
 // The page, its data and what it shows, written into the new folder.
 class PageWriter
 {
@@ -66,13 +88,21 @@ public:
     {
     }
 
-    // Each script a page loads from the disk costs its first paint a few milliseconds: the engine
-    // and the player go out as one script, the texts and the quizzes as the other.
+    // Each file a page loads before its first paint costs it a round trip: the style goes inside
+    // the page, the engine and the player's parts go out as one script, the texts and the quizzes
+    // as the other.
     void writePage()
     {
-        for (const char *file : { "index.html", "style.css" })
-            folder.write(file, compiled(file));
-        folder.write("player.js", compiled("engine.js") + compiled("player.js"));
+        folder.write("index.html", pageWithStyle());
+        QByteArrayList names;
+        QByteArray joined;
+        for (const char *part : PlayerParts) {
+            names << part;
+            joined += withoutComments(compiled(part));
+        }
+        folder.write("player.js",
+                     "// SPDX-License-Identifier: MIT\n// The page's script: publish/web/" + names.join(", ")
+                         + " of Brindlecast Match Maker, without their comments.\n" + joined);
         folder.write(WebExport::MarkerFile,
                      "A web page of Brindlecast Match Maker; the next export replaces it.\n");
     }
@@ -87,7 +117,7 @@ public:
         const QJsonObject data { { "banner", banner() },
                                  { "scrollpic",
                                    designPicture("scrollpic.jpg", BannerPixels, "pictures/scrollpic.jpg") },
-                                 { "logo", designPicture("image1.gif", {}, "pictures/logo.png") },
+                                 { "logo", designPicture("logo-2x.png", {}, "pictures/logo.png") },
                                  { "web", ShowAddresses::Web },
                                  { "contact", ShowAddresses::Contact } };
         const QJsonObject texts = PageTexts::tables(sources.catalogueFolder, sources.catalogueName);
@@ -109,6 +139,17 @@ private:
         QFile page(QStringLiteral(":/web/") + file);
         page.open(QIODevice::ReadOnly);
         return page.readAll();
+    }
+
+    // The page with its style sheet written into it, without the sheet's comments; the
+    // Content-Security-Policy then allows the sheet by its hash instead of by its file.
+    static QByteArray pageWithStyle()
+    {
+        const QByteArray style = withoutComments(compiled("style.css"));
+        const QByteArray hash = QCryptographicHash::hash(style, QCryptographicHash::Sha256).toBase64();
+        return compiled("index.html")
+            .replace(R"(<link rel="stylesheet" href="style.css">)", "<style>" + style + "</style>")
+            .replace("style-src 'self'", "style-src 'sha256-" + hash + "'");
     }
 
     struct QuizClips

@@ -5,6 +5,7 @@
 #include "TextDecoder.h"
 #include "WebExport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -88,8 +89,9 @@ void TestPublish::everyPageTextIsTranslated()
         listed << QString::fromUtf8(text.source);
     const QRegularExpression lookup(R"(\bT\('((?:\\.|[^'\\])*)'\))");
     QStringList used;
-    for (const char *script : { "engine.js", "player.js" }) {
-        QFile file(QStringLiteral(MATCHMAKER_WEB_DIR "/") + script);
+    const QDir web(QStringLiteral(MATCHMAKER_WEB_DIR));
+    for (const QString &script : web.entryList({ QStringLiteral("*.js") })) {
+        QFile file(web.filePath(script));
         QVERIFY(file.open(QIODevice::ReadOnly));
         for (const auto &match : lookup.globalMatch(QString::fromUtf8(file.readAll())))
             used << match.captured(1).replace(QStringLiteral("\\'"), QStringLiteral("'"));

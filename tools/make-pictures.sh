@@ -5,6 +5,7 @@
 #                         fields on a sunny day, with grain so it reads as a photo
 #   assets/image1.gif     "Brindlecast" with four twinkling stars, 12 frames on a
 #                         transparent background (the program shows frame 1 on black)
+#   assets/logo-2x.png    its frame 1 at twice the size, for the web page
 #   data/1.jpg..10.jpg    ten pictures the banner scrolls through
 # Every random texture uses a fixed seed, so each run writes the same pictures.
 set -euo pipefail
@@ -206,11 +207,23 @@ photo scene.png "$assets/scrollpic.jpg" 1 0.3
 # The program shows frame 1 alone on a black window, so every frame is drawn
 # in full (200x75) and its soft edges are blended over black before the
 # background is made transparent: GIF has no partial transparency.
-convert -size 200x36 xc:'#fff8c0' -size 200x24 gradient:'#ffe070-#ff7418' \
-    -size 200x15 xc:'#ff7418' -append gold.png
-convert -size 200x75 xc:none -font DejaVu-Serif-Condensed-Bold -pointsize 33 -gravity center \
-    -stroke "#b0200c" -strokewidth 4 -fill '#b0200c' -annotate +0+13 Brindlecast \
-    -stroke none -tile gold.png -annotate +0+13 Brindlecast title.png
+# title SCALE OUT: the gold word on a transparent ground, SCALE times 200x75.
+title() {
+    local s=$1
+    convert -size $((200 * s))x$((36 * s)) xc:'#fff8c0' -size $((200 * s))x$((24 * s)) gradient:'#ffe070-#ff7418' \
+        -size $((200 * s))x$((15 * s)) xc:'#ff7418' -append gold.png
+    convert -size $((200 * s))x$((75 * s)) xc:none -font DejaVu-Serif-Condensed-Bold -pointsize $((33 * s)) \
+        -gravity center -stroke "#b0200c" -strokewidth $((4 * s)) -fill '#b0200c' -annotate +0+$((13 * s)) Brindlecast \
+        -stroke none -tile gold.png -annotate +0+$((13 * s)) Brindlecast "$2"
+}
+# frame TITLE MVG OUT: the stars drawn over the title, edges blended over black.
+frame() {
+    convert "$1" -draw "$2" \
+        \( +clone -alpha extract -threshold 30% \) \
+        \( -clone 0 -background black -alpha remove -alpha off \) -delete 0 \
+        +swap -compose CopyOpacity -composite "$3"
+}
+title 1 title.png
 stars=('#ff4a3a 38 17' '#44e070 80 10' '#9a8cff 120 10' '#ffd22a 162 17')
 delays=(8 16 8 16 8 8 16 16 8 8 8 16)
 frames=()
@@ -228,13 +241,16 @@ for f in "${!delays[@]}"; do
     if ((f >= 1 && f <= 10)); then
         mvg+="fill white $(star $((14 + f * 17)) $((40 + (f % 3) * 6)) 7 4 0.18)"
     fi
-    convert title.png -draw "$mvg" \
-        \( +clone -alpha extract -threshold 30% \) \
-        \( -clone 0 -background black -alpha remove -alpha off \) -delete 0 \
-        +swap -compose CopyOpacity -composite "frame$f.png"
+    frame title.png "$mvg" "frame$f.png"
     frames+=(-delay "${delays[$f]}" "frame$f.png")
+    ((f)) || first="$mvg"
 done
 convert +dither -dispose Background -loop 0 "${frames[@]}" "$assets/image1.gif"
+
+# --- assets/logo-2x.png: frame 1 drawn at twice the size, for the web page --------
+# The page shows the logo up to twice its size (a window scaled to the screen, a phone's pixels).
+title 2 title2.png
+frame title2.png "affine 2,0,0,2,0,0 $first" "PNG32:$assets/logo-2x.png"
 
 # --- data/1.jpg .. data/10.jpg: the banner's pictures ------------------------
 # They are shown at about half size, so each has one bold idea and strong colour.

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// A sample of the data the export writes to quizzes.js, for dev.html: a quiz of twenty numbered
+// questions with the shipped names, pictures and clips of the source tree. No translations: the
+// page speaks English. An export (matchmaker --export-web DIR QUIZ) writes the real thing.
+window.MatchMakerTexts = { keys: [] };
+window.MatchMakerQuizzes = {
+    quizzes: [
+        {
+            name: 'sample.qzt',
+            lines: Array.from({ length: 20 }, (_, i) => [
+                `Sample question ${i + 1}: which would you pick?`,
+                'The first answer, for Kest',
+                'The second answer, for Dorv',
+                'The third answer, for Oro',
+                'The fourth answer, for Bexal',
+            ])
+                .flat()
+                .concat(['Kest', 'Dorv', 'Oro', 'Bexal']),
+            clips: ['kestsound.wav', 'dorvsound.wav', 'orosound.wav', 'bexalsound.wav'].map((clip) => `../../data/${clip}`),
+            noWinnerClip: null,
+        },
+    ],
+    banner: Array.from({ length: 10 }, (_, i) => `../../data/${i + 1}.jpg`),
+    scrollpic: '../../assets/scrollpic.jpg',
+    logo: '../../assets/image1.gif',
+    web: 'https://www.brindlecast.example/',
+    contact: 'matchmaker@brindlecast.example',
+};

@@ -36,6 +36,8 @@ QString MediaLimits::clipProblem(QFile &clip)
         = WavHeader::read(std::uint64_t(clip.size()), [&clip](std::uint64_t at, std::size_t size) {
               return clip.seek(qint64(at)) ? clip.read(qint64(size)).toStdString() : std::string();
           });
+    // The caller reads the clip from where it was: a clip copied after its check is copied whole.
+    clip.seek(0);
     if (!header)
         return tr("it is not a WAV sound clip");
     if (header->seconds() > MaxClipSeconds)

@@ -25,6 +25,7 @@ private slots:
     void everyPageTextIsTranslated();
     void leavesOutWhatIsNotAFile_data();
     void leavesOutWhatIsNotAFile();
+    void copiesClipsWhole();
 };
 
 namespace {
@@ -149,6 +150,23 @@ void TestPublish::leavesOutWhatIsNotAFile()
     QVERIFY2(result.warnings.contains(warning.arg(path)), qPrintable(result.warnings.join('\n')));
     QVERIFY(!QFileInfo::exists(data.filePath("site/clips/" + file)));
     QVERIFY(!QFileInfo::exists(data.filePath("site/pictures/" + file)));
+}
+
+// A clip whose header has been checked is copied from its first byte, not from where the check
+// stopped reading.
+void TestPublish::copiesClipsWhole()
+{
+    QTemporaryDir scratch;
+    QuizText lines;
+    lines.fill("Q");
+    lines[QuizNameLine] = "Kest";
+    const auto result = WebExport::write(scratch.filePath("site"), { { "quiz", lines } },
+                                         { MATCHMAKER_DATA_DIR, MATCHMAKER_CATALOGUE_DIR, "matchmaker" });
+    QCOMPARE(result.error, QString());
+    QFile source(QStringLiteral(MATCHMAKER_DATA_DIR "/kestsound.wav"));
+    QFile copy(scratch.filePath("site/clips/kestsound.wav"));
+    QVERIFY(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), source.readAll());
 }
 
 QTEST_GUILESS_MAIN(TestPublish)

@@ -71,8 +71,6 @@ public:
         for (const char *file : { "index.html", "style.css" })
             folder.write(file, compiled(file));
         folder.write("player.js", compiled("engine.js") + compiled("player.js"));
-        folder.write(WebExport::MarkerFile,
-                     "A web page of Brindlecast Match Maker; the next export replaces it.\n");
     }
 
     void writeData(const std::vector<WebExport::Quiz> &quizzes)
@@ -182,14 +180,24 @@ private:
 WebExport::Result WebExport::write(const QString &folderName, const std::vector<Quiz> &quizzes,
                                    const Sources &sources)
 {
+    return write(folderName, quizzes, sources, Options {});
+}
+
+WebExport::Result WebExport::write(const QString &folderName, const std::vector<Quiz> &quizzes,
+                                   const Sources &sources, const Options &options)
+{
     Result result;
-    ExportFolder folder(FileName::toNativePath(folderName), MarkerFile);
+    std::vector<std::string> quizFiles;
+    for (const QString &file : options.quizFiles)
+        quizFiles.push_back(FileName::toNativePath(file));
+    ExportFolder folder(FileName::toNativePath(folderName), MarkerFile, quizFiles, options.stop);
     if (folder.open()) {
         PageWriter page(folder, sources, result.warnings);
         page.writePage();
         page.writeData(quizzes);
         folder.commit();
     }
+    result.warnings << folder.warnings();
     if (!folder.error().isEmpty()) {
         result.error = tr("Cannot publish the web page in \"%1\": %2")
                            .arg(FileName::shown(folderName), folder.error());

@@ -20,6 +20,7 @@ public:
     {
         std::uint64_t size = 0;
         QByteArray sha256; // lower-case hex
+        bool operator==(const File &) const = default;
     };
     using Files = std::map<std::string, File>;
 

@@ -179,8 +179,9 @@ std::vector<std::string> foldersOf(const ExportManifest::Files &files)
     return deepestFirst;
 }
 
-// Removes the listed files, the marker and then the folders they lie in, root last: only what an
-// export wrote, so a file saved among them keeps its folder. Why it cannot, or nothing.
+// Removes the listed files and the folders they lie in, then the marker and root: only what an
+// export wrote, so a file saved among them keeps its folder. Where something cannot be removed,
+// the marker stays, so that the next export knows the rest as its own. Why not, or nothing.
 QString removeListed(const fs::path &root, const ExportManifest::Files &files, const std::string &marker)
 {
     int error = 0;
@@ -190,10 +191,12 @@ QString removeListed(const fs::path &root, const ExportManifest::Files &files, c
     };
     for (const auto &[path, file] : files)
         removed(::unlink((root / path).c_str()));
-    removed(::unlink((root / marker).c_str()));
     for (const std::string &folder : foldersOf(files))
         removed(::rmdir((root / folder).c_str()));
-    removed(::rmdir(root.c_str()));
+    if (error == 0)
+        removed(::unlink((root / marker).c_str()));
+    if (error == 0)
+        removed(::rmdir(root.c_str()));
     return error == 0 ? QString() : systemReason(error);
 }
 

@@ -88,7 +88,7 @@ bool listFolder(const fs::path &root, const std::string &prefix, dev_t device, L
     }
     ::closedir(folder);
     for (const std::string &name : names) {
-        const std::string relative = prefix.empty() ? name : prefix + '/' + name;
+        const std::string relative = prefix.empty() ? name : std::string(prefix).append(1, '/').append(name);
         const auto entry = entryOf(root / relative, device);
         if (!entry)
             continue;
@@ -339,8 +339,8 @@ void ExportFolder::removeWritten()
     if (!fresh.empty())
         removeListed(fresh, written, marker);
     fresh.clear();
-    for (auto folder = madeParents.rbegin(); folder != madeParents.rend(); ++folder)
-        ::rmdir(folder->c_str());
+    std::for_each(madeParents.rbegin(), madeParents.rend(),
+                  [](const fs::path &folder) { ::rmdir(folder.c_str()); });
     madeParents.clear();
 }
 
@@ -478,11 +478,9 @@ Foreign ExportFolder::foreignIn(const Listing &listing, const ExportManifest::Fi
             why = tr("a mount point");
         else if (entry.type == S_IFLNK)
             why = tr("a symbolic link");
-        else if (entry.type == S_IFDIR && !(files && holdsListed(*files, path)))
-            why = tr("not written by an export");
         else if (entry.type != S_IFDIR && entry.type != S_IFREG)
             why = tr("not a regular file");
-        else if (entry.type == S_IFREG && !isListed)
+        else if (entry.type == S_IFDIR ? !(files && holdsListed(*files, path)) : !isListed)
             why = tr("not written by an export");
         else if (entry.type == S_IFREG
                  && (std::uint64_t(entry.size) != listed->second.size
@@ -510,14 +508,18 @@ bool ExportFolder::makeParents()
     for (fs::path folder = target.parent_path(); ::access(folder.c_str(), F_OK) != 0 && errno == ENOENT;
          folder = folder.parent_path())
         missing.push_back(folder);
-    for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
-        if (::mkdir(folder->c_str(), 0777) != 0 && errno != EEXIST) {
-            fail(tr("its folder \"%1\" cannot be made").arg(shown(*folder)), systemReason(errno));
-            return false;
-        }
-        madeParents.push_back(*folder);
-    }
-    return true;
+    std::reverse(missing.begin(), missing.end());
+    const auto made = [this](const fs::path &folder) {
+        if (::mkdir(folder.c_str(), 0777) != 0)
+            return errno == EEXIST;
+        madeParents.push_back(folder);
+        return true;
+    };
+    const auto failed = std::find_if_not(missing.begin(), missing.end(), made);
+    if (failed == missing.end())
+        return true;
+    fail(tr("its folder \"%1\" cannot be made").arg(shown(*failed)), systemReason(errno));
+    return false;
 }
 
 // Beside the target, so that it can take the target's place by a rename, or inside it, on its
@@ -715,19 +717,19 @@ bool ExportFolder::placeInside()
     std::vector<std::pair<fs::path, fs::path>> moves;
     std::vector<fs::path> made;
     const auto undo = [&] {
-        for (auto move = moves.rbegin(); move != moves.rend(); ++move)
-            ::rename(move->second.c_str(), move->first.c_str());
-        for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
-            ::rmdir(folder->c_str());
+        std::for_each(moves.rbegin(), moves.rend(),
+                      [](const auto &move) { ::rename(move.second.c_str(), move.first.c_str()); });
+        std::for_each(made.rbegin(), made.rend(), [](const fs::path &folder) { ::rmdir(folder.c_str()); });
     };
     const auto move = [&](const fs::path &from, const fs::path &to) {
         std::vector<fs::path> missing;
         for (fs::path folder = to.parent_path(); ::access(folder.c_str(), F_OK) != 0;
              folder = folder.parent_path())
             missing.push_back(folder);
-        for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder)
-            if (::mkdir(folder->c_str(), 0777) == 0)
-                made.push_back(*folder);
+        std::reverse(missing.begin(), missing.end());
+        for (const fs::path &folder : missing)
+            if (::mkdir(folder.c_str(), 0777) == 0)
+                made.push_back(folder);
         if (!renameNew(from, to))
             return false;
         moves.emplace_back(from, to);
@@ -735,7 +737,7 @@ bool ExportFolder::placeInside()
     };
     std::vector<std::string> old { marker };
     if (earlier.count("index.html"))
-        old.push_back("index.html");
+        old.emplace_back("index.html");
     for (const auto &[path, file] : earlier)
         if (path != "index.html")
             old.push_back(path);
@@ -780,7 +782,7 @@ bool ExportFolder::placeInside()
             fresher.push_back(path);
     fresher.push_back(marker);
     if (written.count("index.html"))
-        fresher.push_back("index.html");
+        fresher.emplace_back("index.html");
     for (const std::string &path : fresher) {
         if (!move(fresh / path, target / path)) {
             const int reason = errno;

@@ -314,7 +314,7 @@ void TestCommandLine::exportWeb_data()
     QTest::newRow("symlinked marker")
         << "parent/web"
         << "good.qzt" << 1
-        << foreign + "\".matchmaker-export\" (a symbolic link), \"mine.txt\" (not written by an export)"
+        << foreign + R"(".matchmaker-export" (a symbolic link), "mine.txt" (not written by an export))"
         << "";
     QTest::newRow("old marker") << "parent/web"
                                 << "good.qzt" << 1

@@ -42,7 +42,7 @@ CommandLine::CommandLine(const QStringList &arguments, const QString &startDirec
     if (commands > 1)
         fail(tr("Only one of --check, --edit and --export-web can be given."));
     else if (parser.isSet(exportWeb) && typedFolder.isEmpty())
-        fail(tr("--export-web needs a folder, and \"\" names none; for the current folder, give \".\"."));
+        fail(tr(R"(--export-web needs a folder, and "" names none; for the current folder, give ".".)"));
     else if (parser.isSet(exportWeb) && typed.isEmpty())
         fail(tr("--export-web needs at least one quiz file after its folder."));
     else if (parser.isSet(exportWeb))

@@ -305,6 +305,75 @@ std::optional<ExportManifest::Files> leftoverFiles(const fs::path &folder, const
     return files;
 }
 
+// The files in the order they move: the marker first, index.html next and the rest after it when
+// an earlier export leaves (so that there is no index.html while it goes); the other way round
+// when the new export comes in, so that index.html comes last.
+std::vector<std::string> inOrder(const ExportManifest::Files &files, const std::string &marker, bool arriving)
+{
+    std::vector<std::string> order;
+    for (const auto &[path, file] : files)
+        if (path != "index.html")
+            order.push_back(path);
+    if (arriving) {
+        order.push_back(marker);
+        if (files.count("index.html"))
+            order.emplace_back("index.html");
+        return order;
+    }
+    if (files.count("index.html"))
+        order.insert(order.begin(), "index.html");
+    order.insert(order.begin(), marker);
+    return order;
+}
+
+// Renames done one by one, each without replacing anything, with the folders they need; undone
+// in reverse order when a later one fails.
+class Moves
+{
+public:
+    bool makeFolder(const fs::path &folder)
+    {
+        if (::mkdir(folder.c_str(), 0777) != 0)
+            return false;
+        made.push_back(folder);
+        return true;
+    }
+
+    // Each of paths from one folder to the other; false, with errno, at the first that fails.
+    bool all(const std::vector<std::string> &paths, const fs::path &from, const fs::path &to)
+    {
+        return std::all_of(paths.begin(), paths.end(),
+                           [&](const std::string &path) { return move(from / path, to / path); });
+    }
+
+    void undo()
+    {
+        std::for_each(done.rbegin(), done.rend(),
+                      [](const auto &move) { ::rename(move.second.c_str(), move.first.c_str()); });
+        std::for_each(made.rbegin(), made.rend(), [](const fs::path &folder) { ::rmdir(folder.c_str()); });
+        done.clear();
+        made.clear();
+    }
+
+private:
+    bool move(const fs::path &from, const fs::path &to)
+    {
+        std::vector<fs::path> missing;
+        for (fs::path folder = to.parent_path(); ::access(folder.c_str(), F_OK) != 0;
+             folder = folder.parent_path())
+            missing.push_back(folder);
+        std::for_each(missing.rbegin(), missing.rend(),
+                      [this](const fs::path &folder) { makeFolder(folder); });
+        if (!renameNew(from, to))
+            return false;
+        done.emplace_back(from, to);
+        return true;
+    }
+
+    std::vector<std::pair<fs::path, fs::path>> done;
+    std::vector<fs::path> made;
+};
+
 } // namespace
 
 ExportFolder::ExportFolder(fs::path target, std::string marker, const std::vector<std::string> &quizFiles,
@@ -714,82 +783,26 @@ bool ExportFolder::swapBack(const fs::path &out)
 bool ExportFolder::placeInside()
 {
     const fs::path aside = target / (OldPrefix + suffix);
-    std::vector<std::pair<fs::path, fs::path>> moves;
-    std::vector<fs::path> made;
-    const auto undo = [&] {
-        std::for_each(moves.rbegin(), moves.rend(),
-                      [](const auto &move) { ::rename(move.second.c_str(), move.first.c_str()); });
-        std::for_each(made.rbegin(), made.rend(), [](const fs::path &folder) { ::rmdir(folder.c_str()); });
-    };
-    const auto move = [&](const fs::path &from, const fs::path &to) {
-        std::vector<fs::path> missing;
-        for (fs::path folder = to.parent_path(); ::access(folder.c_str(), F_OK) != 0;
-             folder = folder.parent_path())
-            missing.push_back(folder);
-        std::reverse(missing.begin(), missing.end());
-        for (const fs::path &folder : missing)
-            if (::mkdir(folder.c_str(), 0777) == 0)
-                made.push_back(folder);
-        if (!renameNew(from, to))
-            return false;
-        moves.emplace_back(from, to);
-        return true;
-    };
-    std::vector<std::string> old { marker };
-    if (earlier.count("index.html"))
-        old.emplace_back("index.html");
-    for (const auto &[path, file] : earlier)
-        if (path != "index.html")
-            old.push_back(path);
-    if (::mkdir(aside.c_str(), 0777) != 0) {
-        fail(tr("it cannot be replaced"), systemReason(errno));
+    Moves moves;
+    std::vector<std::string> old;
+    if (before == Before::Earlier)
+        old = inOrder(earlier, marker, false);
+    if (!moves.makeFolder(aside) || !moves.all(old, target, aside)) {
+        const int reason = errno;
+        moves.undo();
+        fail(tr("it cannot be replaced"), systemReason(reason));
         return false;
     }
-    made.push_back(aside);
-    for (const std::string &path : before == Before::Earlier ? old : std::vector<std::string> {}) {
-        if (!move(target / path, aside / path)) {
-            const int reason = errno;
-            undo();
-            fail(tr("it cannot be replaced"), systemReason(reason));
-            return false;
-        }
-    }
-    // Nothing may be left but the two hidden folders and the earlier export's own folders.
-    Foreign changed;
-    const Listing now = listed(target).value_or(Listing {});
-    for (const auto &[path, entry] : now) {
-        const auto known = earlierListing.find(path);
-        const bool ours = path.rfind(aside.filename().native(), 0) == 0
-            || path.rfind(fresh.filename().native(), 0) == 0 || (inPlace && path.rfind("lost+found", 0) == 0)
-            || (entry.type == S_IFDIR && known != earlierListing.end() && known->second.inode == entry.inode);
-        if (!ours)
-            changed.emplace_back(path, tr("saved while the export ran"));
-    }
-    Listing moved;
-    for (const auto &[path, entry] : listed(aside).value_or(Listing {}))
-        if (entry.type != S_IFDIR)
-            moved[path] = entry;
-    for (const Foreign::value_type &entry : changedSince(moved, earlierListing))
-        changed.push_back(entry);
-    if (!changed.empty()) {
-        undo();
+    if (const Foreign changed = strayInside(aside); !changed.empty()) {
+        moves.undo();
         failForeign(changed);
         return false;
     }
-    std::vector<std::string> fresher;
-    for (const std::string &path : writtenOrder)
-        if (path != "index.html")
-            fresher.push_back(path);
-    fresher.push_back(marker);
-    if (written.count("index.html"))
-        fresher.emplace_back("index.html");
-    for (const std::string &path : fresher) {
-        if (!move(fresh / path, target / path)) {
-            const int reason = errno;
-            undo();
-            fail(tr("it cannot be replaced"), systemReason(reason));
-            return false;
-        }
+    if (!moves.all(inOrder(written, marker, true), fresh, target)) {
+        const int reason = errno;
+        moves.undo();
+        fail(tr("it cannot be replaced"), systemReason(reason));
+        return false;
     }
     for (const std::string &folder : foldersOf(written))
         ::rmdir((fresh / folder).c_str());
@@ -798,6 +811,31 @@ bool ExportFolder::placeInside()
         ::rmdir((target / folder).c_str());
     leftover = aside;
     return true;
+}
+
+// What was saved into the target, or changed in the earlier export, once that has moved aside:
+// nothing may be left but the two hidden folders and the earlier export's own (now empty) folders.
+Foreign ExportFolder::strayInside(const fs::path &aside) const
+{
+    Foreign changed;
+    const auto inside = [](const std::string &path, const fs::path &folder) {
+        return path == folder.filename().native() || path.rfind(folder.filename().native() + '/', 0) == 0;
+    };
+    for (const auto &[path, entry] : listed(target).value_or(Listing {})) {
+        const auto known = earlierListing.find(path);
+        const bool ours = inside(path, aside) || inside(path, fresh)
+            || (inPlace && inside(path, "lost+found"))
+            || (entry.type == S_IFDIR && known != earlierListing.end() && known->second.inode == entry.inode);
+        if (!ours)
+            changed.emplace_back(path, tr("saved while the export ran"));
+    }
+    Listing moved;
+    for (const auto &[path, entry] : listed(aside).value_or(Listing {}))
+        if (entry.type != S_IFDIR)
+            moved[path] = entry;
+    for (Foreign::value_type &entry : changedSince(moved, earlierListing))
+        changed.push_back(std::move(entry));
+    return changed;
 }
 
 // The earlier export, now under a hidden name; one that cannot be removed is named, so that it

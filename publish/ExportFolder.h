@@ -98,6 +98,7 @@ private:
     bool swapIn();
     bool swapBack(const std::filesystem::path &out);
     bool placeInside();
+    Foreign strayInside(const std::filesystem::path &aside) const;
     void removeEarlier();
     void removeWritten();
 

@@ -103,8 +103,6 @@ public:
         folder.write("player.js",
                      "// SPDX-License-Identifier: MIT\n// The page's script: publish/web/" + names.join(", ")
                          + " of Brindlecast Match Maker, without their comments.\n" + joined);
-        folder.write(WebExport::MarkerFile,
-                     "A web page of Brindlecast Match Maker; the next export replaces it.\n");
     }
 
     // The quizzes' text goes out a quiz at a time, straight from their lines.
@@ -240,6 +238,12 @@ private:
 WebExport::Result WebExport::write(const QString &folderName, const std::vector<Quiz> &quizzes,
                                    const Sources &sources)
 {
+    return write(folderName, quizzes, sources, Options {});
+}
+
+WebExport::Result WebExport::write(const QString &folderName, const std::vector<Quiz> &quizzes,
+                                   const Sources &sources, const Options &options)
+{
     Result result;
     if (quizBytes(quizzes) > MaxQuizBytes) {
         result.error = tr("Cannot publish the web page in \"%1\": %2")
@@ -249,13 +253,17 @@ WebExport::Result WebExport::write(const QString &folderName, const std::vector<
                                     .arg(MaxQuizBytes / 1024 / 1024));
         return result;
     }
-    ExportFolder folder(FileName::toNativePath(folderName), MarkerFile);
+    std::vector<std::string> quizFiles;
+    for (const QString &file : options.quizFiles)
+        quizFiles.push_back(FileName::toNativePath(file));
+    ExportFolder folder(FileName::toNativePath(folderName), MarkerFile, quizFiles, options.stop);
     if (folder.open()) {
         PageWriter page(folder, sources, result.warnings);
         page.writePage();
         page.writeData(quizzes);
         folder.commit();
     }
+    result.warnings << folder.warnings();
     if (!folder.error().isEmpty()) {
         result.error = tr("Cannot publish the web page in \"%1\": %2")
                            .arg(FileName::shown(folderName), folder.error());

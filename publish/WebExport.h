@@ -9,15 +9,17 @@
 
 #include <vector>
 
+class ExportStop;
+
 // Publishes quizzes as a folder of static files that plays them in any current browser, from a
 // web host or straight from the disk, with no server: the page (publish/web, compiled in), the
 // quizzes as data, the page's texts in German and French from the program's catalogues, the
 // banner's pictures at twice its box, the design pictures, and the clips the window would play
 // for these quizzes. Pictures and clips go through the window's limits; one that fails is left
 // out with a warning, as the window leaves it out.
-// The folder is made if missing; one that exists must be empty or hold an earlier export (it
-// holds the file MarkerFile). The new export is written beside it and takes its place only once
-// it is whole, so a failed export leaves the earlier one as it was and nothing half-written.
+// The folder is made if missing; one that exists must be empty or hold an earlier export exactly
+// as it was written (ExportFolder says how), which is replaced only once the new one is whole, so
+// a failed export leaves the earlier one as it was and nothing half-written.
 class WebExport
 {
     Q_DECLARE_TR_FUNCTIONS(WebExport)
@@ -54,8 +56,18 @@ public:
         QString indexPath;
     };
 
+    struct Options
+    {
+        // The files the quizzes were read from, as FileName gives them: never replaced.
+        QStringList quizFiles;
+        // A request to give up, from another thread; or none.
+        ExportStop *stop = nullptr;
+    };
+
     // folder is a file name as FileName gives it. Quizzes of more than MaxQuizBytes are refused.
     static Result write(const QString &folder, const std::vector<Quiz> &quizzes, const Sources &sources);
+    static Result write(const QString &folder, const std::vector<Quiz> &quizzes, const Sources &sources,
+                        const Options &options);
     // The text of the quizzes' lines, in bytes.
     static qint64 quizBytes(const std::vector<Quiz> &quizzes);
 };

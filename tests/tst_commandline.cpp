@@ -2,9 +2,13 @@
 #include "CommandLine.h"
 #include "TestFiles.h"
 
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QProcess>
 #include <QtTest>
+
+#include <sched.h>
+#include <sys/mount.h>
 
 using Action = CommandLine::Action;
 
@@ -14,6 +18,7 @@ class TestCommandLine : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void parse_data();
     void parse();
     void program_data();
@@ -52,21 +57,72 @@ Ran runProgram(const QString &folder, const QStringList &arguments, bool display
     return { program.exitCode(), output, QString::fromLocal8Bit(program.readAllStandardError()) };
 }
 
-// Every file and folder below folder, hidden ones too, with the size of each file.
+// Every file and folder below folder, hidden ones too, with the size and a hash of each file.
 QStringList filesUnder(const QString &folder)
 {
     QStringList files;
-    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         entries.next();
-        files << entries.filePath() + ' ' + QString::number(entries.fileInfo().size());
+        QFile file(entries.filePath());
+        const QByteArray hash = entries.fileInfo().isFile() && file.open(QIODevice::ReadOnly)
+            ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()
+            : QByteArray();
+        files << entries.filePath() + ' ' + QString::number(entries.fileInfo().size()) + ' ' + hash;
     }
     files.sort();
     return files;
 }
 
+// A bind mount of source over folder, where the test may mount one.
+class BindMount
+{
+public:
+    BindMount(const QString &source, const QString &folder, bool wanted) : folder(QFile::encodeName(folder))
+    {
+        isMounted = wanted
+            && ::mount(QFile::encodeName(source).constData(), this->folder.constData(), nullptr, MS_BIND,
+                       nullptr)
+                == 0;
+    }
+    ~BindMount()
+    {
+        if (isMounted)
+            ::umount2(folder.constData(), MNT_DETACH);
+    }
+    BindMount(const BindMount &) = delete;
+    BindMount &operator=(const BindMount &) = delete;
+    bool mounted() const { return isMounted; }
+
+private:
+    QByteArray folder;
+    bool isMounted = false;
+};
+
 } // namespace
+
+// Mounts made by the tests stay in a mount namespace of their own: as root, or as root of a user
+// namespace (unshare -rm) where the system allows one; where it does not, the tests that mount skip.
+void TestCommandLine::initTestCase()
+{
+    if (::geteuid() != 0) {
+        const QByteArray user = QByteArray::number(::geteuid()), group = QByteArray::number(::getegid());
+        if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            return;
+        QFile("/proc/self/setgroups").open(QIODevice::WriteOnly)
+            && QFile("/proc/self/setgroups").write("deny");
+        for (const auto &[map, id] :
+             { std::pair { "/proc/self/uid_map", user }, { "/proc/self/gid_map", group } }) {
+            QFile file(map);
+            if (file.open(QIODevice::WriteOnly))
+                file.write("0 " + id + " 1");
+        }
+    } else if (::unshare(CLONE_NEWNS) != 0) {
+        return;
+    }
+    ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+}
 
 void TestCommandLine::parse_data()
 {
@@ -230,76 +286,187 @@ void TestCommandLine::program()
     QCOMPARE(ran.exitCode, exitCode);
 }
 
+// The folder cases: what DIR is before (set up as the row's name says), DIR as typed in the shell,
+// the quiz, and what the export does with it. A refused export leaves every file as it was.
 void TestCommandLine::exportWeb_data()
 {
-    QTest::addColumn<QString>("before"); // what DIR is before: nothing, an earlier export, a file...
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("quiz");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("standardErrorHolds");
+    QTest::addColumn<QString>("published"); // DIR as the printed path names it
 
-    QTest::newRow("new folder") << "nothing"
-                                << "good.qzt" << 0 << "";
-    QTest::newRow("earlier export replaced") << "earlier export"
-                                             << "good.qzt" << 0 << "";
+    const QString longName = QString(83, QChar(0x6f22));
+    const QString foreign = "it holds what no earlier export left there as it was: ";
+    QTest::newRow("new folder") << "parent/web"
+                                << "good.qzt" << 0 << ""
+                                << "parent/web";
+    QTest::newRow("earlier export") << "parent/web"
+                                    << "good.qzt" << 0 << ""
+                                    << "parent/web";
+    QTest::newRow("user file added") << "parent/web"
+                                     << "good.qzt" << 1
+                                     << foreign + "\"about.html\" (not written by an export)"
+                                     << "";
+    QTest::newRow("copied marker") << "parent/web"
+                                   << "good.qzt" << 1 << "\"index.html\" (missing since the export)"
+                                   << "";
+    QTest::newRow("symlinked marker")
+        << "parent/web"
+        << "good.qzt" << 1
+        << foreign + R"(".matchmaker-export" (a symbolic link), "mine.txt" (not written by an export))"
+        << "";
+    QTest::newRow("old marker") << "parent/web"
+                                << "good.qzt" << 1
+                                << "(the marker of an older version, which does not list its files)"
+                                << "";
+    QTest::newRow("quiz inside") << "parent/web"
+                                 << "parent/web/good.qzt" << 1 << "\"good.qzt\" (the quiz being published)"
+                                 << "";
+    QTest::newRow("bind mount inside") << "parent/web"
+                                       << "good.qzt" << 1 << "\"photos\" (a mount point)"
+                                       << "";
+    QTest::newRow("mount point") << "parent/web"
+                                 << "good.qzt" << 0 << ""
+                                 << "parent/web";
+    QTest::newRow("trailing slash") << "parent/web/"
+                                    << "good.qzt" << 0 << ""
+                                    << "parent/web";
+    QTest::newRow("dot") << "."
+                         << "../../good.qzt" << 0 << ""
+                         << "parent/web";
+    QTest::newRow("dot after a name") << "parent/web/."
+                                      << "good.qzt" << 0 << ""
+                                      << "parent/web";
+    QTest::newRow("long name") << "'parent/" + longName + "'"
+                               << "good.qzt" << 0 << ""
+                               << "parent/" + longName;
+    QTest::newRow("latin-1 name") << "\"$(printf 'parent/caf\\351')\""
+                                  << "good.qzt" << 0 << ""
+                                  << "parent/caf\\xe9";
+    QTest::newRow("empty name") << "''"
+                                << "good.qzt" << 2 << "\"\" names none"
+                                << "";
+    QTest::newRow("interrupt before placing")
+        << "parent/web"
+        << "good.qzt" << 130 << "matchmaker: interrupted; nothing was published.\n"
+        << "";
+    QTest::newRow("interrupt while placing") << "parent/web"
+                                             << "good.qzt" << 130 << "interrupted once the page was in place"
+                                             << "parent/web";
+    QTest::newRow("leftover tidied") << "parent/web"
+                                     << "good.qzt" << 0 << ""
+                                     << "parent/web";
+    QTest::newRow("full disk") << "parent/a/b/web"
+                               << "good.qzt" << 1 << "cannot be written (No space left on device)."
+                               << "";
     QTest::newRow("quiz with an error")
-        << "earlier export"
-        << "short.qzt" << 1 << "short.qzt:103: error: the file ends after line 103";
-    QTest::newRow("DIR is a file") << "file"
-                                   << "good.qzt" << 1 << "it is a file, not a folder.";
-    QTest::newRow("DIR holds other files") << "other files"
-                                           << "good.qzt" << 1 << "it holds other files";
-    QTest::newRow("read-only parent") << "read-only"
-                                      << "good.qzt" << 1 << "nothing can be written in";
-    QTest::newRow("no quiz") << "earlier export"
-                             << "" << 2 << "needs at least one quiz file";
+        << "parent/web"
+        << "short.qzt" << 1 << "short.qzt:103: error: the file ends after line 103"
+        << "";
+    QTest::newRow("DIR is a file") << "parent/web"
+                                   << "good.qzt" << 1 << "it is a file, not a folder."
+                                   << "";
+    QTest::newRow("read-only parent") << "parent/web"
+                                      << "good.qzt" << 1 << "nothing can be written in"
+                                      << "";
+    QTest::newRow("no quiz") << "parent/web"
+                             << "" << 2 << "needs at least one quiz file"
+                             << "";
 }
 
-// The export writes the page only from quizzes without errors, only where nothing but an earlier
-// export is lost, and puts it in place whole: a refused export leaves the earlier one as it was,
-// with nothing half-written beside it. Pictures and clips are missing here, which only warns.
+// Each row checks the exit status, every file of the user's byte for byte (all of them, where the
+// export is refused), and that no hidden folder of the export is left beside DIR or in it.
 void TestCommandLine::exportWeb()
 {
-    QFETCH(QString, before);
+    QFETCH(QString, typed);
     QFETCH(QString, quiz);
     QFETCH(int, exitCode);
     QFETCH(QString, standardErrorHolds);
+    QFETCH(QString, published);
+    const QString row = QTest::currentDataTag();
     TempQuizDir dir;
-    const QString parent = QString::fromStdString(dir.filePath("parent"));
+    const QString root = QString::fromStdString(dir.filePath(""));
+    const QString parent = root + "parent", folder = parent + "/web";
     QVERIFY(QDir().mkpath(parent));
-    const ScratchMount disk(parent, before == "read-only", "4m");
-    const QString folder = parent + "/web";
     dir.write("good.qzt", TempQuizDir::quizBody());
     dir.write("short.qzt", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro", 103));
-    const QStringList command { "--export-web", "parent/web", quiz };
-    if (before == "earlier export" || before == "read-only") {
-        QCOMPARE(runProgram(QString::fromStdString(dir.filePath("")), command.mid(0, 2) << "good.qzt", false)
-                     .exitCode,
-                 0);
-        QVERIFY(QFile(folder + "/stale.txt").open(QIODevice::WriteOnly));
+    const bool smallDisk = row == "read-only parent" || row == "full disk";
+    const ScratchMount disk(parent, smallDisk, smallDisk ? "64k" : "4m");
+    const ScratchMount volume(folder, row == "mount point" && QDir().mkpath(folder), "4m");
+    if ((smallDisk && !disk.mounted()) || (row == "mount point" && !volume.mounted()))
+        QSKIP("No file system can be mounted here, not even in a namespace of the test's own");
+    const auto exported = [&](const QString &to) {
+        return runProgram(root, { "--export-web", to, "good.qzt" }, false).exitCode == 0;
+    };
+    const auto writeFile = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
+            && file.write(bytes) == bytes.size();
+    };
+    const QStringList needEarlier { "earlier export",
+                                    "user file added",
+                                    "quiz inside",
+                                    "bind mount inside",
+                                    "mount point",
+                                    "interrupt before placing",
+                                    "interrupt while placing",
+                                    "leftover tidied",
+                                    "quiz with an error",
+                                    "no quiz" };
+    if (needEarlier.contains(row))
+        QVERIFY(exported("parent/web"));
+    if (row == "user file added")
+        QVERIFY(writeFile(folder + "/about.html", "<p>mine</p>"));
+    if (row == "copied marker")
+        QVERIFY(exported("parent/other") && writeFile(folder + "/mine.txt", "mine")
+                && QFile::copy(parent + "/other/.matchmaker-export", folder + "/.matchmaker-export"));
+    if (row == "symlinked marker")
+        QVERIFY(writeFile(folder + "/mine.txt", "mine")
+                && QFile::link("mine.txt", folder + "/.matchmaker-export"));
+    if (row == "old marker")
+        QVERIFY(writeFile(folder + "/.matchmaker-export",
+                          "A web page of Brindlecast Match Maker; the next export replaces it.\n"));
+    if (row == "quiz inside")
+        QVERIFY(QFile::rename(root + "good.qzt", folder + "/good.qzt"));
+    if (row == "dot")
+        QVERIFY(QDir().mkpath(folder));
+    if (row == "DIR is a file")
+        QVERIFY(writeFile(folder, "mine"));
+    if (row == "leftover tidied") {
+        QVERIFY(QProcess::execute("cp", { "-a", folder, parent + "/.mm-new-0123456789abcdef" }) == 0);
+        QVERIFY(QFile::resize(parent + "/.mm-new-0123456789abcdef/quizzes.js", 10));
     }
-    if (before == "file")
-        QVERIFY(QFile(folder).open(QIODevice::WriteOnly));
-    if (before == "other files")
-        QVERIFY(QDir().mkpath(folder) && QFile(folder + "/mine.txt").open(QIODevice::WriteOnly));
-    if (before == "read-only"
-        && !(disk.mounted() ? disk.makeReadOnly()
-                            : QFile::setPermissions(parent, QFileDevice::ReadOwner | QFileDevice::ExeOwner)))
+    QVERIFY(writeFile(root + "photos/holiday.jpg", "not a picture"));
+    const BindMount photos(root + "photos", folder + "/photos",
+                           row == "bind mount inside" && QDir().mkpath(folder + "/photos"));
+    if (row == "bind mount inside" && !photos.mounted())
+        QSKIP("No folder can be mounted here, not even in a namespace of the test's own");
+    if (row == "read-only parent" && !disk.makeReadOnly())
         QSKIP("The folder cannot be made read-only");
-    const QStringList earlier = filesUnder(parent);
+    if (row == "full disk")
+        disk.fill();
+    const QStringList before = filesUnder(root);
+    if (row.startsWith("interrupt"))
+        qputenv("MATCHMAKER_TEST_INTERRUPT",
+                row.endsWith("before placing") ? "before-placing" : "while-placing");
 
-    const Ran ran = runProgram(QString::fromStdString(dir.filePath("")), command, false);
+    const Ran ran = runProgram(row == "dot" ? folder : root, { "--export-web", typed, quiz }, false);
+    qunsetenv("MATCHMAKER_TEST_INTERRUPT");
 
     QVERIFY2(ran.errors.contains(standardErrorHolds), qPrintable(ran.errors));
     QCOMPARE(ran.exitCode, exitCode);
-    if (exitCode != 0) {
-        QCOMPARE(filesUnder(parent), earlier);
+    QVERIFY2(!filesUnder(root).join('\n').contains("/.mm-"), qPrintable(filesUnder(root).join('\n')));
+    if (published.isEmpty()) {
+        QCOMPARE(filesUnder(root), before);
         return;
     }
-    QCOMPARE(ran.output, QDir(folder).absoluteFilePath("index.html") + '\n');
-    QVERIFY(QFile::exists(folder + "/.matchmaker-export") && QFile::exists(folder + "/quizzes.js"));
-    QVERIFY(!QFile::exists(folder + "/stale.txt"));
-    QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList { "web" });
+    QCOMPARE(ran.output, root + published + "/index.html\n");
+    const std::string placed = published.endsWith("\\xe9")
+        ? dir.filePath("parent/caf\xE9")
+        : dir.filePath(QFile::encodeName(published).toStdString());
+    QVERIFY(std::filesystem::exists(placed + "/.matchmaker-export")
+            && std::filesystem::exists(placed + "/quizzes.js"));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

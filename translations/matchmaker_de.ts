@@ -129,6 +129,10 @@ Brindlecast-Partnertest: Zu welcher Figur passt du am besten?
 Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
 </translation>
     </message>
+    <message>
+        <source>--export-web needs a folder, and &quot;&quot; names none; for the current folder, give &quot;.&quot;.</source>
+        <translation>--export-web braucht einen Ordner, und „“ nennt keinen; für den aktuellen Ordner gib „.“ an.</translation>
+    </message>
 </context>
 <context>
     <name>ContextMenu</name>
@@ -167,6 +171,14 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <source>the page&apos;s path</source>
         <translation>Pfad der Seite</translation>
     </message>
+    <message>
+        <source>matchmaker: interrupted; nothing was published.</source>
+        <translation>matchmaker: Unterbrochen; nichts wurde veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>matchmaker: interrupted once the page was in place; it stays published.</source>
+        <translation>matchmaker: Unterbrochen, als die Seite schon an ihrem Platz war; sie bleibt veröffentlicht.</translation>
+    </message>
 </context>
 <context>
     <name>ExportFolder</name>
@@ -187,10 +199,6 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
         <translation>er kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>it holds other files: give an empty folder, or the folder of an earlier export.</source>
-        <translation>er enthält andere Dateien: gib einen leeren Ordner an oder den Ordner eines früheren Exports.</translation>
-    </message>
-    <message>
         <source>its folder &quot;%1&quot; cannot be made</source>
         <translation>sein Ordner „%1“ kann nicht angelegt werden</translation>
     </message>
@@ -209,6 +217,89 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>it cannot be replaced</source>
         <translation>er kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>not a marker this program wrote</source>
+        <translation>keine Markierung, die dieses Programm geschrieben hat</translation>
+    </message>
+    <message>
+        <source>the marker of an older version, which does not list its files</source>
+        <translation>die Markierung einer älteren Version, die ihre Dateien nicht auflistet</translation>
+    </message>
+    <message>
+        <source>saved while the export ran</source>
+        <translation>während des Exports gespeichert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>„%1“ (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds what no earlier export left there as it was: %1. Nothing was changed. Move these elsewhere or choose another folder; for a clean slate, delete the folder yourself.</source>
+        <translation>er enthält, was kein früherer Export so dort hinterlassen hat: %1. Nichts wurde geändert. Verschiebe dies an einen anderen Ort oder wähle einen anderen Ordner; für einen Neuanfang lösche den Ordner selbst.</translation>
+    </message>
+    <message>
+        <source>it was interrupted.</source>
+        <translation>der Export wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>it is the root of the file system.</source>
+        <translation>er ist die Wurzel des Dateisystems.</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced: &quot;%1&quot; cannot be changed</source>
+        <translation>er kann nicht ersetzt werden: „%1“ kann nicht geändert werden</translation>
+    </message>
+    <message>
+        <source>the quiz being published</source>
+        <translation>das Quiz, das veröffentlicht wird</translation>
+    </message>
+    <message>
+        <source>a mount point</source>
+        <translation>ein Einhängepunkt</translation>
+    </message>
+    <message>
+        <source>not written by an export</source>
+        <translation>nicht von einem Export geschrieben</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>changed since the export</source>
+        <translation>seit dem Export geändert</translation>
+    </message>
+    <message>
+        <source>missing since the export</source>
+        <translation>seit dem Export entfernt</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which an earlier export left behind (%2); remove it yourself.</source>
+        <translation>„%1“, den ein früherer Export hinterlassen hat, kann nicht entfernt werden (%2); entferne ihn selbst.</translation>
+    </message>
+    <message>
+        <source>it was made by something else while the export ran; nothing was changed.</source>
+        <translation>er wurde während des Exports von anderer Seite angelegt; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>it was changed while the export ran, and the earlier folder cannot be put back from &quot;%1&quot;</source>
+        <translation>er wurde während des Exports geändert, und der frühere Ordner kann nicht aus „%1“ zurückgeholt werden</translation>
+    </message>
+    <message>
+        <source>The earlier export cannot be removed and stays in &quot;%1&quot; (%2); remove it yourself.</source>
+        <translation>Der frühere Export kann nicht entfernt werden und bleibt in „%1“ (%2); entferne ihn selbst.</translation>
     </message>
 </context>
 <context>

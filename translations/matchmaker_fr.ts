@@ -129,6 +129,10 @@ Brindlecast – Test d’affinités : avec quel personnage êtes-vous le plus co
 Une commande erronée se termine avec le code 2.
 </translation>
     </message>
+    <message>
+        <source>--export-web needs a folder, and &quot;&quot; names none; for the current folder, give &quot;.&quot;.</source>
+        <translation>--export-web demande un dossier, et « » n’en nomme aucun ; pour le dossier actuel, indiquez « . ».</translation>
+    </message>
 </context>
 <context>
     <name>ContextMenu</name>
@@ -167,6 +171,14 @@ Une commande erronée se termine avec le code 2.
         <source>the page&apos;s path</source>
         <translation>le chemin de la page</translation>
     </message>
+    <message>
+        <source>matchmaker: interrupted; nothing was published.</source>
+        <translation>matchmaker : interrompu ; rien n’a été publié.</translation>
+    </message>
+    <message>
+        <source>matchmaker: interrupted once the page was in place; it stays published.</source>
+        <translation>matchmaker : interrompu alors que la page était déjà en place ; elle reste publiée.</translation>
+    </message>
 </context>
 <context>
     <name>ExportFolder</name>
@@ -187,10 +199,6 @@ Une commande erronée se termine avec le code 2.
         <translation>il ne peut pas être lu</translation>
     </message>
     <message>
-        <source>it holds other files: give an empty folder, or the folder of an earlier export.</source>
-        <translation>il contient d’autres fichiers : donnez un dossier vide, ou le dossier d’un export précédent.</translation>
-    </message>
-    <message>
         <source>its folder &quot;%1&quot; cannot be made</source>
         <translation>son dossier « %1 » ne peut pas être créé</translation>
     </message>
@@ -209,6 +217,89 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>it cannot be replaced</source>
         <translation>il ne peut pas être remplacé</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un lien symbolique</translation>
+    </message>
+    <message>
+        <source>not a marker this program wrote</source>
+        <translation>pas un marqueur écrit par ce programme</translation>
+    </message>
+    <message>
+        <source>the marker of an older version, which does not list its files</source>
+        <translation>le marqueur d’une version plus ancienne, qui ne liste pas ses fichiers</translation>
+    </message>
+    <message>
+        <source>saved while the export ran</source>
+        <translation>enregistré pendant l’export</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2)</source>
+        <translation>« %1 » (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds what no earlier export left there as it was: %1. Nothing was changed. Move these elsewhere or choose another folder; for a clean slate, delete the folder yourself.</source>
+        <translation>il contient ce qu’aucun export précédent n’y a laissé tel quel : %1. Rien n’a été modifié. Déplacez ces éléments ailleurs ou choisissez un autre dossier ; pour repartir de zéro, supprimez le dossier vous-même.</translation>
+    </message>
+    <message>
+        <source>it was interrupted.</source>
+        <translation>l’export a été interrompu.</translation>
+    </message>
+    <message>
+        <source>it is the root of the file system.</source>
+        <translation>il est la racine du système de fichiers.</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced: &quot;%1&quot; cannot be changed</source>
+        <translation>il ne peut pas être remplacé : « %1 » ne peut pas être modifié</translation>
+    </message>
+    <message>
+        <source>the quiz being published</source>
+        <translation>le quiz en cours de publication</translation>
+    </message>
+    <message>
+        <source>a mount point</source>
+        <translation>un point de montage</translation>
+    </message>
+    <message>
+        <source>not written by an export</source>
+        <translation>non écrit par un export</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>changed since the export</source>
+        <translation>modifié depuis l’export</translation>
+    </message>
+    <message>
+        <source>missing since the export</source>
+        <translation>disparu depuis l’export</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which an earlier export left behind (%2); remove it yourself.</source>
+        <translation>Impossible de supprimer « %1 », laissé par un export précédent (%2) ; supprimez-le vous-même.</translation>
+    </message>
+    <message>
+        <source>it was made by something else while the export ran; nothing was changed.</source>
+        <translation>il a été créé par autre chose pendant l’export ; rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>it was changed while the export ran, and the earlier folder cannot be put back from &quot;%1&quot;</source>
+        <translation>il a été modifié pendant l’export, et l’ancien dossier ne peut pas être remis en place depuis « %1 »</translation>
+    </message>
+    <message>
+        <source>The earlier export cannot be removed and stays in &quot;%1&quot; (%2); remove it yourself.</source>
+        <translation>L’export précédent ne peut pas être supprimé et reste dans « %1 » (%2) ; supprimez-le vous-même.</translation>
     </message>
 </context>
 <context>

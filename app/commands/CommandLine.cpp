@@ -41,6 +41,8 @@ CommandLine::CommandLine(const QStringList &arguments, const QString &startDirec
     const int commands = int(parser.isSet(check)) + int(parser.isSet(edit)) + int(parser.isSet(exportWeb));
     if (commands > 1)
         fail(tr("Only one of --check, --edit and --export-web can be given."));
+    else if (parser.isSet(exportWeb) && typedFolder.isEmpty())
+        fail(tr(R"(--export-web needs a folder, and "" names none; for the current folder, give ".".)"));
     else if (parser.isSet(exportWeb) && typed.isEmpty())
         fail(tr("--export-web needs at least one quiz file after its folder."));
     else if (parser.isSet(exportWeb))

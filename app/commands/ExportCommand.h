@@ -24,6 +24,7 @@ public:
     };
 
     // Prints the path of the page to out and returns 0; prints findings, what was left out and
-    // any failure to err, and returns 1 when nothing was written.
+    // any failure to err, and returns 1 when nothing was written. An interrupt ends it with 130:
+    // with nothing published while the export is written, after the path once it is in place.
     static int run(const Request &request, std::FILE *out, std::FILE *err);
 };

@@ -13,16 +13,24 @@ const RUNS = Number(process.argv[2] || 21);
 const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt')]);
 const bare = path.join(dir, 'bare');
 fs.mkdirSync(bare);
-fs.writeFileSync(path.join(bare, 'index.html'), '<!DOCTYPE html><html lang="en"><meta charset="utf-8"><title>Bare</title>' +
-    '<h1>Brindlecast Match Maker!</h1><p elementtiming="question">What would you do on a free afternoon?</p></html>\n');
+fs.writeFileSync(
+    path.join(bare, 'index.html'),
+    '<!DOCTYPE html><html lang="en"><meta charset="utf-8"><title>Bare</title>' +
+        '<h1>Brindlecast Match Maker!</h1><p elementtiming="question">What would you do on a free afternoon?</p></html>\n',
+);
 
 async function paint(browser, folder) {
     const context = await browser.newContext();
     const page = await context.newPage();
     await page.goto(pathToFileURL(folder).href + '/index.html');
-    const painted = await page.evaluate(() => new Promise((resolve) => new PerformanceObserver((list) => {
-        resolve(list.getEntries().find((entry) => entry.identifier === 'question').renderTime);
-    }).observe({ type: 'element', buffered: true })));
+    const painted = await page.evaluate(
+        () =>
+            new Promise((resolve) =>
+                new PerformanceObserver((list) => {
+                    resolve(list.getEntries().find((entry) => entry.identifier === 'question').renderTime);
+                }).observe({ type: 'element', buffered: true }),
+            ),
+    );
     await context.close();
     return painted;
 }

@@ -14,8 +14,21 @@ let passed = 0;
 
 async function audit(page, where) {
     // No preload: axe would fetch the style sheets itself, which file:// refuses.
-    const violations = await within(60000, `axe at ${where}`, page.evaluate((tags) => window.axe.run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
-        .then((result) => result.violations.map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`)), TAGS));
+    const violations = await within(
+        60000,
+        `axe at ${where}`,
+        page.evaluate(
+            (tags) =>
+                window.axe
+                    .run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
+                    .then((result) =>
+                        result.violations.map(
+                            (v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`,
+                        ),
+                    ),
+            TAGS,
+        ),
+    );
     violations.forEach((violation) => failures.push(`${where}: ${violation}`));
     passed += violations.length ? 0 : 1;
 }
@@ -24,21 +37,25 @@ async function audit(page, where) {
     const exported = exportQuizzes([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]);
     const browser = await launch();
     try {
-        for (const viewport of [{ width: 1280, height: 800 }, { width: 360, height: 640 }]) {
+        for (const viewport of [
+            { width: 1280, height: 800 },
+            { width: 360, height: 640 },
+        ]) {
             // The policy refuses injected scripts; web_player checks it with the policy in force.
-            const { page, context, problems } = await openPage(browser, pathToFileURL(exported.dir).href + '/',
-                { viewport, bypassCSP: true });
+            const { page, context, problems } = await openPage(
+                browser,
+                pathToFileURL(exported.dir).href + '/',
+                { viewport, bypassCSP: true },
+            );
             const size = `${viewport.width}x${viewport.height}`;
             await page.addScriptTag({ content: AXE });
             await audit(page, `${size} choice of quizzes`);
             await page.keyboard.press('Tab');
             await page.keyboard.press('Enter');
             await audit(page, `${size} question 1`);
-            for (const key of 'ABCDABCDA')
-                await page.keyboard.press(key);
+            for (const key of 'ABCDABCDA') await page.keyboard.press(key);
             await audit(page, `${size} question 10`);
-            for (const key of 'BCDABCDABCD')
-                await page.keyboard.press(key);
+            for (const key of 'BCDABCDABCD') await page.keyboard.press(key);
             await audit(page, `${size} results`);
             problems.forEach((problem) => failures.push(`${size}: ${problem}`));
             await context.close();

@@ -9,10 +9,10 @@ window.MatchMakerQuizzes = {
             name: 'sample.qzt',
             lines: Array.from({ length: 20 }, (_, i) => [
                 `Sample question ${i + 1}: which would you pick?`,
-                'The first answer, for Kest',
-                'The second answer, for Dorv',
-                'The third answer, for Oro',
-                'The fourth answer, for Bexal',
+                'Answer A, for Kest',
+                'Answer B, for Dorv',
+                'Answer C, for Oro',
+                'Answer D, for Bexal',
             ])
                 .flat()
                 .concat(['Kest', 'Dorv', 'Oro', 'Bexal']),

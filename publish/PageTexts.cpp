@@ -2,6 +2,7 @@
 #include "PageTexts.h"
 
 #include "Message.h"
+#include "ResultTexts.h"
 
 #include <QJsonArray>
 #include <QTranslator>
@@ -23,17 +24,13 @@ const std::vector<PageTexts::Text> &PageTexts::all()
         { "ContextMenu", "Back one question" },
         { "ContextMenu", "Sound" },
         { "ContextMenu", "Move the banner" },
-        { Message::Context, "Your results!" },
-        { Message::Context,
-          "Your most compatible with %1!,  If you would like to try again press ok.  If you want to quit hit "
-          "cancel. " },
-        { Message::Context,
-          "Your most compatible with all the guys!,  If you would like to try again press ok.  If you want "
-          "to quit hit cancel. " },
-        { Message::Context, "%1: %2" },
-        { Message::Context, "%1 and %2 tied with %3 votes each; the later name wins." },
-        { Message::Context, "%1, %2 and %3 tied with %4 votes each; the later name wins." },
-        { Message::Context, "%1, %2, %3 and %4 tied with %5 votes each; the later name wins." },
+        { Message::Context, ResultTexts::Title },
+        { Message::Context, ResultTexts::Prompt },
+        { Message::Context, ResultTexts::NoWinnerPrompt },
+        { Message::Context, ResultTexts::Detail },
+        { Message::Context, ResultTexts::Ties[2] },
+        { Message::Context, ResultTexts::Ties[3] },
+        { Message::Context, ResultTexts::Ties[4] },
         // The page's own.
         { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Take it again") },
         { "WebPage", QT_TRANSLATE_NOOP("WebPage", "Leave") },

@@ -2,10 +2,12 @@
 #include "WebExport.h"
 
 #include "ExportFolder.h"
+#include "ExtraQZT.h"
 #include "FileName.h"
 #include "MediaLimits.h"
 #include "PageTexts.h"
 #include "RegularFile.h"
+#include "ResultTexts.h"
 #include "ScriptData.h"
 #include "ShowAddresses.h"
 #include "SoundClips.h"
@@ -79,6 +81,26 @@ QByteArray withoutComments(const QByteArray &source)
     return script;
 }
 
+// The numbers of the quiz's rules and the engine's words in English (the page translates them by
+// its texts), so that the page's engine holds no copy of either.
+QJsonObject engineRules()
+{
+    QJsonArray ties;
+    for (const char *tie : ResultTexts::Ties)
+        ties.append(tie ? QJsonValue(tie) : QJsonValue());
+    const QJsonObject texts { { "title", ResultTexts::Title },
+                              { "prompt", ResultTexts::Prompt },
+                              { "noWinnerPrompt", ResultTexts::NoWinnerPrompt },
+                              { "noWinnerName", ResultTexts::NoWinnerName },
+                              { "detail", ResultTexts::Detail },
+                              { "ties", ties } };
+    return { { "questions", static_cast<int>(QuizQuestionCount) },
+             { "blockLines", static_cast<int>(QuizBlockLines) },
+             { "nameLine", static_cast<int>(QuizNameLine) },
+             { "largestTally", ExtraQZT::LargestTally },
+             { "texts", texts } };
+}
+
 // The page, its data and what it shows, written into the new folder.
 class PageWriter
 {
@@ -116,6 +138,7 @@ public:
                                  { "scrollpic",
                                    designPicture("scrollpic.jpg", BannerPixels, "pictures/scrollpic.jpg") },
                                  { "logo", designPicture("logo-2x.png", {}, "pictures/logo.png") },
+                                 { "rules", engineRules() },
                                  { "web", ShowAddresses::Web },
                                  { "contact", ShowAddresses::Contact } };
         const QJsonObject texts = PageTexts::tables(sources.catalogueFolder, sources.catalogueName);

@@ -4,11 +4,11 @@
 #include "Message.h"
 #include "QuizFileError.h"
 #include "QuizHost.h"
+#include "ResultTexts.h"
 #include "SoundClips.h"
 #include "Utf8.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,18 +16,11 @@
 namespace {
 
 // A name carrying direction controls is isolated, so that it cannot reverse the rest of the prompt.
-// With no winner the prompt names "all the guys", which, unlike a name from the quiz, is the
-// program's own text and so is translated with the rest of the prompt.
 Message resultPrompt(const std::string &name, bool noWinner)
 {
     if (noWinner)
-        return Message(QT_TRANSLATE_NOOP("Quiz",
-                                         "Your most compatible with all the guys!,  If you would like to "
-                                         "try again press ok.  If you want to quit hit cancel. "));
-    return Message(QT_TRANSLATE_NOOP("Quiz",
-                                     "Your most compatible with %1!,  If you would like to try again press "
-                                     "ok.  If you want to quit hit cancel. "),
-                   { Utf8::isolatedIfBidi(name) });
+        return Message(ResultTexts::NoWinnerPrompt);
+    return Message(ResultTexts::Prompt, { Utf8::isolatedIfBidi(name) });
 }
 
 // How a name appears in the results box: isolated, like the prompt's, when it holds direction controls.
@@ -35,18 +28,6 @@ std::string shownName(const QuizText &lines, std::size_t answer)
 {
     return Utf8::isolatedIfBidi(lines[QuizNameLine + answer]);
 }
-
-// The line saying who shares the largest count, by how many names share it (two to four); the
-// names come first, then the count.
-constexpr auto TieTemplates = std::to_array<const char *>({
-    nullptr,
-    nullptr,
-    QT_TRANSLATE_NOOP("Quiz", "%1 and %2 tied with %3 votes each; the later name wins."),
-    QT_TRANSLATE_NOOP("Quiz", "%1, %2 and %3 tied with %4 votes each; the later name wins."),
-    QT_TRANSLATE_NOOP("Quiz", "%1, %2, %3 and %4 tied with %5 votes each; the later name wins."),
-});
-static_assert(TieTemplates.size() == QuizAnswerCount + 1,
-              "a tie line for every number of names that can tie");
 
 // The votes behind the result: each name with its votes, in quiz order ("Kest: 6"), then, when
 // the largest count is shared, who shares it.
@@ -56,13 +37,13 @@ std::vector<Message> resultDetails(const QuizText &lines, const ExtraQZT::TallyC
     std::vector<Message> details;
     std::vector<std::string> tied;
     for (std::size_t k = 0; k < tallies.size(); ++k) {
-        details.emplace_back(QT_TRANSLATE_NOOP("Quiz", "%1: %2"),
+        details.emplace_back(ResultTexts::Detail,
                              std::vector { shownName(lines, k), std::to_string(tallies[k]) });
         if (tallies[k] == most)
             tied.push_back(shownName(lines, k));
     }
     if (tied.size() > 1) {
-        const char *tie = TieTemplates.at(tied.size());
+        const char *tie = ResultTexts::Ties.at(tied.size());
         tied.push_back(std::to_string(most));
         details.emplace_back(tie, std::move(tied));
     }
@@ -133,7 +114,7 @@ void ExtraQZT::RecordAnswer(int answer)
 {
     auto &tally = tallies.at(answer);
     // A vote past the largest count would overflow; it is better lost than fatal.
-    const bool counted = tally < std::numeric_limits<std::int16_t>::max();
+    const bool counted = tally < LargestTally;
     if (counted)
         ++tally;
     answers.push_back({ answer, counted });
@@ -159,8 +140,7 @@ bool ExtraQZT::ShowResults()
     const bool noWinner = resultName.empty();
     chooseSound();
     host.playSound(resultSound);
-    if (!host.askResults(resultPrompt(resultName, noWinner),
-                         Message(QT_TRANSLATE_NOOP("Quiz", "Your results!")),
+    if (!host.askResults(resultPrompt(resultName, noWinner), Message(ResultTexts::Title),
                          resultDetails(quizLines, tallies))) {
         host.closeWindow();
         return false;
@@ -184,7 +164,7 @@ void ExtraQZT::chooseSound()
     if (const char *sound = soundClipFor(resultName))
         resultSound = sound;
     if (resultName.empty()) {
-        resultName = "all the guys";
+        resultName = ResultTexts::NoWinnerName;
         resultSound = NoWinnerSound;
     }
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ class ExtraQZT
 public:
     // Votes for answers A to D, that is for the names on lines 101 to 104.
     using TallyCounts = std::array<std::int16_t, QuizAnswerCount>;
+    // A vote for an answer whose tally is at the largest count is lost.
+    static constexpr auto LargestTally = std::numeric_limits<TallyCounts::value_type>::max();
 
     static inline const std::filesystem::path DefaultQuizFile = "episode1.qzt";
     // QuestionStart while question 20 is on screen: the next answer brings the results.

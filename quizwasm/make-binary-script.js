@@ -7,5 +7,11 @@ const fs = require('fs');
 
 const [input, output] = process.argv.slice(2);
 const base64 = fs.readFileSync(input).toString('base64');
-fs.writeFileSync(output, '// SPDX-License-Identifier: MIT\n// Generated from ' + require('path').basename(input)
-    + ' by make-binary-script.js.\nglobalThis.QuizWasmBinary = "' + base64 + '";\n');
+fs.writeFileSync(
+    output,
+    '// SPDX-License-Identifier: MIT\n// Generated from ' +
+        require('path').basename(input) +
+        ' by make-binary-script.js.\nglobalThis.QuizWasmBinary = "' +
+        base64 +
+        '";\n',
+);

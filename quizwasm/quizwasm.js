@@ -10,8 +10,7 @@
     function fromBase64(base64) {
         const text = atob(base64);
         const bytes = new Uint8Array(text.length);
-        for (let i = 0; i < text.length; ++i)
-            bytes[i] = text.charCodeAt(i);
+        for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
         return bytes;
     }
 
@@ -23,8 +22,7 @@
         // on the stack, where cwrap's 'array' puts it.
         function withBytes(bytes, call) {
             const pointer = module._malloc(Math.max(bytes.length, 1));
-            if (!pointer)
-                throw new Error('quizwasm: out of memory for ' + bytes.length + ' bytes');
+            if (!pointer) throw new Error('quizwasm: out of memory for ' + bytes.length + ' bytes');
             try {
                 module.HEAPU8.set(bytes, pointer);
                 return call(pointer, bytes.length);
@@ -35,8 +33,7 @@
 
         // Takes a text the engine made: its bytes, copied out, and the text freed.
         function takeBytes(text) {
-            if (!text)
-                throw new Error('quizwasm: the engine failed');
+            if (!text) throw new Error('quizwasm: the engine failed');
             try {
                 const data = module._quizwasm_text_data(text);
                 return module.HEAPU8.slice(data, data + module._quizwasm_text_size(text));
@@ -67,8 +64,7 @@
         Document.prototype = {
             // The engine's document, which close() has not freed yet.
             live: function () {
-                if (!this.handle)
-                    throw new Error('quizwasm: the document is closed');
+                if (!this.handle) throw new Error('quizwasm: the document is closed');
                 return this.handle;
             },
             // The 104 lines as the editor shows them.
@@ -88,8 +84,7 @@
                 const status = withBytes(utf8.encode(text), function (pointer, size) {
                     return module._quizwasm_set_line(handle, index, pointer, size);
                 });
-                if (status < 0)
-                    throw new Error('quizwasm: line ' + index + ' cannot be set');
+                if (status < 0) throw new Error('quizwasm: line ' + index + ' cannot be set');
                 return status === 0 ? 'done' : 'needs-utf-8';
             },
             convertToUtf8: function () {
@@ -103,18 +98,15 @@
                 const saved = withOut(function (out) {
                     return module._quizwasm_save(handle, out);
                 });
-                if (saved.result === 0)
-                    return { bytes: takeBytes(saved.out) };
-                if (saved.result < 0)
-                    throw new Error('quizwasm: the quiz cannot be saved');
+                if (saved.result === 0) return { bytes: takeBytes(saved.out) };
+                if (saved.result < 0) throw new Error('quizwasm: the quiz cannot be saved');
                 return { refused: saved.result === 1 ? 'errors' : 'too-large' };
             },
             markSaved: function () {
                 module._quizwasm_mark_saved(this.live());
             },
             close: function () {
-                if (this.handle)
-                    module._quizwasm_close(this.handle);
+                if (this.handle) module._quizwasm_close(this.handle);
                 this.handle = 0;
             },
         };
@@ -127,19 +119,31 @@
             // arguments, text } }, sorted by line.
             check: function (bytes, totalSize) {
                 const size = totalSize === undefined ? bytes.length : totalSize;
-                return JSON.parse(takeText(withBytes(bytes, function (pointer, length) {
-                    return module._quizwasm_check(pointer, length, size);
-                })));
+                return JSON.parse(
+                    takeText(
+                        withBytes(bytes, function (pointer, length) {
+                            return module._quizwasm_check(pointer, length, size);
+                        }),
+                    ),
+                );
             },
             // The lines --check prints for a file of this name, each ending in a line feed.
             checkReport: function (name, bytes, totalSize) {
                 const size = totalSize === undefined ? bytes.length : totalSize;
                 const encodedName = utf8.encode(name);
-                return takeText(withBytes(bytes, function (pointer, length) {
-                    return withBytes(encodedName, function (namePointer, nameSize) {
-                        return module._quizwasm_check_report(namePointer, nameSize, pointer, length, size);
-                    });
-                }));
+                return takeText(
+                    withBytes(bytes, function (pointer, length) {
+                        return withBytes(encodedName, function (namePointer, nameSize) {
+                            return module._quizwasm_check_report(
+                                namePointer,
+                                nameSize,
+                                pointer,
+                                length,
+                                size,
+                            );
+                        });
+                    }),
+                );
             },
             // The largest file open() accepts: a page need read no more than one byte beyond it.
             documentLimit: module._quizwasm_document_limit(),
@@ -151,8 +155,7 @@
                         return module._quizwasm_open(pointer, size, out);
                     });
                 });
-                if (opened.result)
-                    return { document: new Document(opened.result) };
+                if (opened.result) return { document: new Document(opened.result) };
                 return { problem: JSON.parse(takeText(opened.out)) };
             },
         };
@@ -165,8 +168,6 @@
         },
     };
 
-    if (typeof module === 'object' && module.exports)
-        module.exports = QuizWasm;
-    else
-        root.QuizWasm = QuizWasm;
+    if (typeof module === 'object' && module.exports) module.exports = QuizWasm;
+    else root.QuizWasm = QuizWasm;
 })(typeof globalThis === 'object' ? globalThis : this);

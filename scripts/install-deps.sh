@@ -11,7 +11,7 @@ declare -A needs=(
     [test]="emscripten fonts-dejavu-core fonts-liberation2 qt6-wayland weston shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl qt6-translations-l10n chromium firefox-esr webkit2gtk-driver python3-gi gir1.2-webkit2-4.1 default-jre-headless nodejs python3 orca xvfb xdotool python3-pyatspi at-spi2-core dbus-daemon dbus-bin"
     [fuzz]="clang-14 libclang-rt-14-dev"
     [package]="dpkg-dev file desktop-file-utils appstream lintian shared-mime-info xdg-utils libfile-mimeinfo-perl"
-    [lint]="clang-format clang-tidy git"
+    [lint]="clang-format clang-tidy git nodejs"
 )
 
 wanted=()
@@ -26,10 +26,10 @@ for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-# The browser tests install their modules with npm. Debian's nodejs comes without it; a nodejs
-# from elsewhere may bring its own, beside which Debian's npm cannot be installed.
+# The browser tests and the JavaScript lint install their modules with npm. Debian's nodejs comes
+# without it; a nodejs from elsewhere may bring its own, beside which Debian's npm cannot be installed.
 for task in "$@"; do
-    if [[ $task == test ]] && ! command -v npm >/dev/null; then
+    if [[ $task == test || $task == lint ]] && ! command -v npm >/dev/null; then
         missing+=(npm)
     fi
 done

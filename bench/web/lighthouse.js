@@ -20,9 +20,21 @@ if (!fs.existsSync(cli)) {
     const server = await serve(dir);
     const report = path.join(scratch, 'lighthouse.json');
     try {
-        execFileSync(cli, [`${server.base}index.html`, '--quiet', '--output=json', `--output-path=${report}`,
-            '--chrome-flags=--headless --no-sandbox --disable-gpu'],
-        { env: { ...process.env, CHROME_PATH: process.env.CHROMIUM || '/usr/bin/chromium' }, stdio: 'inherit', timeout: 300000 });
+        execFileSync(
+            cli,
+            [
+                `${server.base}index.html`,
+                '--quiet',
+                '--output=json',
+                `--output-path=${report}`,
+                '--chrome-flags=--headless --no-sandbox --disable-gpu',
+            ],
+            {
+                env: { ...process.env, CHROME_PATH: process.env.CHROMIUM || '/usr/bin/chromium' },
+                stdio: 'inherit',
+                timeout: 300000,
+            },
+        );
     } finally {
         server.stop();
     }
@@ -30,14 +42,22 @@ if (!fs.existsSync(cli)) {
     for (const category of Object.values(categories))
         console.log(`${category.title.padEnd(15)} ${Math.round(category.score * 100)}`);
     for (const [id, audit] of Object.entries(audits)) {
-        if (audit.score !== null && audit.score < 1 && ['binary', 'numeric', 'metricSavings'].includes(audit.scoreDisplayMode))
+        if (
+            audit.score !== null &&
+            audit.score < 1 &&
+            ['binary', 'numeric', 'metricSavings'].includes(audit.scoreDisplayMode)
+        )
             console.log(`  short: ${id} ${audit.displayValue || ''}`);
     }
     const blocking = audits['render-blocking-resources'].details;
     const items = (blocking && blocking.items) || [];
-    console.log(`render-blocking: ${items.length ? items.map((item) => `${item.url} ${item.wastedMs} ms`).join(', ') : 'none'}`);
-    console.log(`first contentful paint ${audits['first-contentful-paint'].displayValue}, ` +
-        `largest ${audits['largest-contentful-paint'].displayValue}`);
+    console.log(
+        `render-blocking: ${items.length ? items.map((item) => `${item.url} ${item.wastedMs} ms`).join(', ') : 'none'}`,
+    );
+    console.log(
+        `first contentful paint ${audits['first-contentful-paint'].displayValue}, ` +
+            `largest ${audits['largest-contentful-paint'].displayValue}`,
+    );
 })().catch((error) => {
     console.error(error);
     process.exit(1);

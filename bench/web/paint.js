@@ -15,20 +15,27 @@ const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt')]);
 // The shipped page names no element for Element Timing: the measured copy names question 1's box.
 const shipped = fs.readFileSync(path.join(dir, 'index.html'), 'utf8');
 const measured = shipped.replace('<div id="text0"', '<div elementtiming="question" id="text0"');
-if (measured === shipped)
-    throw new Error('index.html has no <div id="text0"> for Element Timing');
+if (measured === shipped) throw new Error('index.html has no <div id="text0"> for Element Timing');
 fs.writeFileSync(path.join(dir, 'index.html'), measured);
 const bare = path.join(dir, 'bare');
 fs.mkdirSync(bare);
-fs.writeFileSync(path.join(bare, 'index.html'), '<!DOCTYPE html><html lang="en"><meta charset="utf-8"><title>Bare</title>' +
-    '<h1>Brindlecast Match Maker!</h1><p elementtiming="question">What would you do on a free afternoon?</p></html>\n');
+fs.writeFileSync(
+    path.join(bare, 'index.html'),
+    '<!DOCTYPE html><html lang="en"><meta charset="utf-8"><title>Bare</title>' +
+        '<h1>Brindlecast Match Maker!</h1><p elementtiming="question">What would you do on a free afternoon?</p></html>\n',
+);
 
 async function paint(browsers, folder) {
     const tab = await browsers.open('chromium');
     await tab.goto(pathToFileURL(folder).href + '/index.html');
-    const painted = await tab.evaluate(() => new Promise((resolve) => new PerformanceObserver((list) => {
-        resolve(list.getEntries().find((entry) => entry.identifier === 'question').renderTime);
-    }).observe({ type: 'element', buffered: true })));
+    const painted = await tab.evaluate(
+        () =>
+            new Promise((resolve) =>
+                new PerformanceObserver((list) => {
+                    resolve(list.getEntries().find((entry) => entry.identifier === 'question').renderTime);
+                }).observe({ type: 'element', buffered: true }),
+            ),
+    );
     await tab.close();
     return painted;
 }

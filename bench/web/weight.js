@@ -9,13 +9,16 @@ const { DATA, exportQuizzes } = require('../../tests/web/common.js');
 
 const PAGE = ['index.html', 'player.js', 'quizzes.js'];
 const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt')]);
-const size = (file) => (fs.statSync(file).isDirectory()
-    ? fs.readdirSync(file).reduce((sum, name) => sum + size(path.join(file, name)), 0)
-    : fs.statSync(file).size);
+const size = (file) =>
+    fs.statSync(file).isDirectory()
+        ? fs.readdirSync(file).reduce((sum, name) => sum + size(path.join(file, name)), 0)
+        : fs.statSync(file).size;
 
 for (const file of PAGE)
     console.log(`${file.padEnd(12)} ${String(size(path.join(dir, file))).padStart(7)} bytes`);
 const page = PAGE.reduce((sum, file) => sum + size(path.join(dir, file)), 0);
 const all = size(dir);
-console.log(`page         ${String(page).padStart(7)} bytes (${(page / 1024).toFixed(1)} KiB, target 32 KiB)`);
+console.log(
+    `page         ${String(page).padStart(7)} bytes (${(page / 1024).toFixed(1)} KiB, target 32 KiB)`,
+);
 console.log(`whole export ${String(all).padStart(7)} bytes (${(all / 1024).toFixed(1)} KiB, target 600 KiB)`);

@@ -12,8 +12,7 @@ class Banner {
     }
 
     run(running) {
-        if (running && !this.timer)
-            this.timer = setInterval(() => this.tick(), 1000);
+        if (running && !this.timer) this.timer = setInterval(() => this.tick(), 1000);
         if (!running && this.timer) {
             clearInterval(this.timer);
             this.timer = 0;
@@ -27,10 +26,8 @@ class Banner {
         const picture = this.pictures[Math.floor(Math.random() * this.pictures.length)];
         const next = new Image();
         next.onload = () => {
-            if (this.timer)
-                this.image.src = picture;
+            if (this.timer) this.image.src = picture;
         };
-        if (picture)
-            next.src = picture;
+        if (picture) next.src = picture;
     }
 }

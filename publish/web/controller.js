@@ -21,7 +21,9 @@ class Player {
     start() {
         const view = this.view;
         view.fill(this.data, this.quizzes, (entry) => this.startQuiz(entry, true));
-        ['command2', 'command3', 'command4', 'command5'].forEach((id, k) => view.onClick(id, () => this.answer(k)));
+        ['command2', 'command3', 'command4', 'command5'].forEach((id, k) =>
+            view.onClick(id, () => this.answer(k)),
+        );
         view.onClick('back', () => this.back());
         view.onClick('command1', () => this.leave());
         view.onClick('again', () => {
@@ -37,10 +39,8 @@ class Player {
         view.onClick('move', () => this.switches.toggle('move'));
         document.addEventListener('keydown', (event) => this.onKey(event));
         document.addEventListener('visibilitychange', () => this.syncBanner());
-        if (this.quizzes.length === 1)
-            this.startQuiz(this.quizzes[0]);
-        else
-            this.showView('choice');
+        if (this.quizzes.length === 1) this.startQuiz(this.quizzes[0]);
+        else this.showView('choice');
         // The first use of storage can wait on the browser, so the switches are read after the
         // first paint.
         requestAnimationFrame(() => setTimeout(() => this.switches.restore()));
@@ -59,26 +59,24 @@ class Player {
 
     startQuiz(entry, announce) {
         this.entry = entry;
-        this.quiz = new MatchMakerEngine.Quiz(entry);
+        this.quiz = new MatchMakerEngine.Quiz(entry, this.data.rules);
         this.showView('quiz');
         this.showQuestion(announce);
     }
 
     // After an answer or Back the new question takes the focus and is announced.
     showQuestion(announce) {
-        const { fill, Quiz } = MatchMakerEngine;
+        const { fill } = MatchMakerEngine;
         const lines = this.quiz.block();
-        const number = this.quiz.questionNumber();
-        const announcement = announce && `${fill(this.T('Question %1 of %2'), [number, Quiz.QUESTIONS])}. ${lines[0]}`;
-        this.view.showQuestion(lines, fill(this.T('%1 of %2'), [number, Quiz.QUESTIONS]), this.quiz.canGoBack(), announcement);
+        const place = [this.quiz.questionNumber(), this.quiz.rules.questions];
+        const announcement = announce && `${fill(this.T('Question %1 of %2'), place)}. ${lines[0]}`;
+        this.view.showQuestion(lines, fill(this.T('%1 of %2'), place), this.quiz.canGoBack(), announcement);
     }
 
     answer(k) {
         this.quiz.recordAnswer(k);
-        if (this.quiz.result)
-            this.showResults();
-        else
-            this.showQuestion(true);
+        if (this.quiz.result) this.showResults();
+        else this.showQuestion(true);
     }
 
     back() {
@@ -95,8 +93,7 @@ class Player {
         const words = this.quiz.resultTexts(T);
         if (this.switches.isOn('sound') && result.clip) {
             const playing = new Audio(result.clip).play();
-            if (playing)
-                playing.catch(() => null);
+            if (playing) playing.catch(() => null);
         }
         this.result = {
             quiz: this.entry.name,
@@ -104,7 +101,7 @@ class Player {
                 ? T('Most compatible with all the guys')
                 : MatchMakerEngine.fill(T('Most compatible with %1'), [words.name]),
             details: words.details,
-            names: this.quiz.lines.slice(100).map(MatchMakerEngine.isolatedIfBidi),
+            names: this.quiz.names().map(MatchMakerEngine.isolatedIfBidi),
             tallies: result.tallies,
             winner: result.winner,
         };
@@ -114,10 +111,8 @@ class Player {
     }
 
     leave() {
-        if (this.quizzes.length > 1)
-            this.showView('choice', 'choiceTitle');
-        else
-            this.showView('end', 'end');
+        if (this.quizzes.length > 1) this.showView('choice', 'choiceTitle');
+        else this.showView('end', 'end');
     }
 
     // As in the window: A to D answer, Backspace takes back, M and P switch sound and banner.
@@ -128,10 +123,8 @@ class Player {
             return;
         if (this.view.shown === 'quiz' && (k >= 0 || key === 'Backspace')) {
             event.preventDefault();
-            if (k >= 0)
-                this.answer(k);
-            else
-                this.back();
+            if (k >= 0) this.answer(k);
+            else this.back();
         } else if (key === 'M' || key === 'P') {
             this.switches.toggle(key === 'M' ? 'sound' : 'move');
         }

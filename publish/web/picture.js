@@ -12,7 +12,8 @@ class ResultSharing {
 
     static canShareFiles() {
         return Boolean(
-            navigator.canShare && navigator.canShare({ files: [new File([''], 'a.png', { type: 'image/png' })] })
+            navigator.canShare &&
+            navigator.canShare({ files: [new File([''], 'a.png', { type: 'image/png' })] }),
         );
     }
 
@@ -29,7 +30,9 @@ class ResultSharing {
     share(result) {
         this.withPicture(result, (blob) => {
             const file = new File([blob], 'matchmaker-result.png', { type: 'image/png' });
-            navigator.share({ files: [file], title: this.T('Your results!'), text: result.line }).catch(() => null);
+            navigator
+                .share({ files: [file], title: this.T('Your results!'), text: result.line })
+                .catch(() => null);
         });
     }
 
@@ -47,13 +50,11 @@ class ResultSharing {
             const done = document.execCommand('copy');
             area.remove();
             this.copyButton.focus();
-            if (done)
-                copied();
+            if (done) copied();
         };
         if (navigator.clipboard && navigator.clipboard.writeText)
             navigator.clipboard.writeText(text).then(copied, bySelection);
-        else
-            bySelection();
+        else bySelection();
     }
 
     // A 1200 by 630 picture, drawn from text only, so that no file taints it.
@@ -76,8 +77,7 @@ class ResultSharing {
             g.fillRect(560, y, bar, 56);
         });
         canvas.toBlob((blob) => {
-            if (blob)
-                use(blob);
+            if (blob) use(blob);
         }, 'image/png');
     }
 

@@ -23,8 +23,7 @@ class Switches {
     set(id, on, remember) {
         document.getElementById(id).setAttribute('aria-pressed', String(on));
         try {
-            if (remember)
-                localStorage.setItem(`matchmaker.${id}`, on ? 'on' : 'off');
+            if (remember) localStorage.setItem(`matchmaker.${id}`, on ? 'on' : 'off');
         } catch {
             // Then the switch lasts this visit.
         }

@@ -12,8 +12,7 @@ class Translation {
     static chosen(tables) {
         for (const wanted of navigator.languages || [navigator.language]) {
             const primary = String(wanted).toLowerCase().split('-')[0];
-            if (primary === 'en' || (/^(de|fr)$/.test(primary) && tables[primary]))
-                return primary;
+            if (primary === 'en' || (/^(de|fr)$/.test(primary) && tables[primary])) return primary;
         }
         return 'en';
     }

@@ -44,8 +44,7 @@ class PageView {
             share: T('Share...'),
             end: T('Thank you for playing. You can close this page now.'),
         };
-        for (const [id, caption] of Object.entries(captions))
-            this.say(id, caption);
+        for (const [id, caption] of Object.entries(captions)) this.say(id, caption);
         this.setPicture('scrollpic', data.scrollpic, T('Banner picture'));
         this.setPicture('image1', data.logo, T('Brindlecast logo'));
         const web = /^https?:\/\//i.test(data.web) ? data.web : '#';
@@ -60,23 +59,19 @@ class PageView {
         }
         window.addEventListener('resize', () => this.fitCaptions());
         const resized = new ResizeObserver(() => this.markOverflow());
-        for (const box of this.boxes)
-            resized.observe(box);
+        for (const box of this.boxes) resized.observe(box);
     }
 
     // One of quiz, results, choice and end.
     show(name) {
         this.shown = name;
-        for (const id of ['quiz', 'results', 'choice', 'end'])
-            this.element(id).hidden = id !== name;
+        for (const id of ['quiz', 'results', 'choice', 'end']) this.element(id).hidden = id !== name;
         this.element('window').hidden = name === 'end';
-        if (name === 'quiz')
-            this.fitCaptions();
+        if (name === 'quiz') this.fitCaptions();
     }
 
     focus(id) {
-        if (id)
-            this.element(id).focus();
+        if (id) this.element(id).focus();
     }
 
     // The question and its answers; announced, it takes the focus.
@@ -97,12 +92,9 @@ class PageView {
     // does changes with the layout and the zoom, so this runs again whenever a box is resized.
     markOverflow() {
         this.boxes.forEach((box, i) => {
-            if (box.scrollHeight > box.clientHeight)
-                box.tabIndex = 0;
-            else if (i)
-                box.removeAttribute('tabindex');
-            else
-                box.tabIndex = -1;
+            if (box.scrollHeight > box.clientHeight) box.tabIndex = 0;
+            else if (i) box.removeAttribute('tabindex');
+            else box.tabIndex = -1;
         });
     }
 
@@ -123,7 +115,7 @@ class PageView {
         for (const caption of [this.element('label1'), this.element('label2')]) {
             caption.style.fontSize = '';
             const full = parseFloat(getComputedStyle(caption).fontSize);
-            for (let size = full; caption.scrollWidth > caption.clientWidth && size > full / 2; ) {
+            for (let size = full; caption.scrollWidth > caption.clientWidth && size > full / 2;) {
                 size -= full / 24;
                 caption.style.fontSize = `${size}px`;
             }
@@ -134,15 +126,13 @@ class PageView {
         const link = this.element(id);
         link.hidden = !address;
         link.textContent = MatchMakerEngine.fill(template, [address]);
-        if (address)
-            link.href = target;
+        if (address) link.href = target;
     }
 
     setPicture(id, src, alt) {
         const picture = this.element(id);
         picture.hidden = !src;
         picture.alt = alt;
-        if (src)
-            picture.src = src;
+        if (src) picture.src = src;
     }
 }

@@ -20,12 +20,9 @@ function quizBody(eol = '\r\n', names = 'Kest,Dorv,Oro,Bexal', lineCount = 104) 
     const nameList = names.split(',');
     const lines = [];
     for (let i = 0; i < lineCount; ++i) {
-        if (i < 100)
-            lines.push('Q' + (Math.floor(i / 5) + 1) + suffixes[i % 5]);
-        else if (i < 104)
-            lines.push(nameList[i - 100] || '');
-        else
-            lines.push('extra ' + i);
+        if (i < 100) lines.push('Q' + (Math.floor(i / 5) + 1) + suffixes[i % 5]);
+        else if (i < 104) lines.push(nameList[i - 100] || '');
+        else lines.push('extra ' + i);
     }
     return Buffer.from(lines.map((line) => line + eol).join(''), 'latin1');
 }
@@ -60,15 +57,23 @@ const oddFiles = {
     'only-mark.qzt': bin('\xEF\xBB\xBF'),
     'mark.qzt': Buffer.concat([bin('\xEF\xBB\xBF'), quizBody('\n')]),
     'utf-16le.qzt': Buffer.concat([bin('\xFF\xFE'), Buffer.from(quizBody().toString('latin1'), 'utf16le')]),
-    'utf-16be.qzt': Buffer.concat([bin('\xFE\xFF'), Buffer.from(quizBody().toString('latin1'), 'utf16le').swap16()]),
-    'picture.png': Buffer.concat([bin('\x89PNG\r\n\x1A\n\0\0\0\rIHDR'), Buffer.alloc(70000, 0x5A)]),
+    'utf-16be.qzt': Buffer.concat([
+        bin('\xFE\xFF'),
+        Buffer.from(quizBody().toString('latin1'), 'utf16le').swap16(),
+    ]),
+    'picture.png': Buffer.concat([bin('\x89PNG\r\n\x1A\n\0\0\0\rIHDR'), Buffer.alloc(70000, 0x5a)]),
     'zeros.qzt': Buffer.alloc(300 * 1024),
     'cr.qzt': quizBody('\r'),
     'no-final-end.qzt': noFinalEnd,
-    'mixed-ends.qzt': bin(quizBody('\n').toString('latin1').replace('Q3\n', 'Q3\r').replace('Q4\n', 'Q4\r\n')),
+    'mixed-ends.qzt': bin(
+        quizBody('\n').toString('latin1').replace('Q3\n', 'Q3\r').replace('Q4\n', 'Q4\r\n'),
+    ),
     'mark-like-line.qzt': withLine(1, bin('\xEF\xBB\xBFQ')),
     'windows-1252-name.qzt': quizBody('\r\n', 'Kest,D\x80rv,\xD6ro,Bexal'),
-    'bidi-name.qzt': quizBody('\r\n', 'Kest,\u202Eroz'.replace(/[^\x00-\x7F]/g, (c) => utf8(c).toString('latin1')) + ',Oro,Kest'),
+    'bidi-name.qzt': quizBody(
+        '\r\n',
+        'Kest,\u202Eroz'.replace(/[^ -~]/g, (c) => utf8(c).toString('latin1')) + ',Oro,Kest',
+    ),
     'controls.qzt': withLine(12, bin('a\x1B[31mred\x07\x7F\xC2\x85')),
     'trailing-1252.qzt': Buffer.concat([quizBody(), bin('after \xE9\r\n\0\xFF')]),
 };
@@ -85,8 +90,11 @@ for (const [name, bytes] of Object.entries(oddFiles)) {
 }
 // Large files, sparse on the disk: one byte over the editor's limit, and ones far over it. A page
 // passes the whole of a file it has read, or only the start the checker and the editor look at.
-const largeFiles = { 'editor-limit.qzt': 64 * 1024 * 1024 + 1, 'large.qzt': 128 * 1024 * 1024,
-                     'two-gib.qzt': 2 * 1024 * 1024 * 1024 };
+const largeFiles = {
+    'editor-limit.qzt': 64 * 1024 * 1024 + 1,
+    'large.qzt': 128 * 1024 * 1024,
+    'two-gib.qzt': 2 * 1024 * 1024 * 1024,
+};
 for (const [name, size] of Object.entries(largeFiles)) {
     fs.writeFileSync(path.join(scratch, name), Buffer.concat([quizBody(), Buffer.alloc(1024, ' ')]));
     fs.truncateSync(path.join(scratch, name), size);
@@ -106,25 +114,45 @@ const edits = [
     [101, 'two\r\nlines'],
 ];
 
-const env = { ...process.env, QT_QPA_PLATFORM: 'offscreen', LANG: 'C.UTF-8', LC_ALL: 'C.UTF-8', LANGUAGE: 'en' };
+const env = {
+    ...process.env,
+    QT_QPA_PLATFORM: 'offscreen',
+    LANG: 'C.UTF-8',
+    LC_ALL: 'C.UTF-8',
+    LANGUAGE: 'en',
+};
 let failures = 0;
 function fail(label, what, expected, got) {
     ++failures;
-    console.log('FAIL ' + label + ': ' + what + '\n  program: ' + JSON.stringify(expected)
-                + '\n  wasm:    ' + JSON.stringify(got));
+    console.log(
+        'FAIL ' +
+            label +
+            ': ' +
+            what +
+            '\n  program: ' +
+            JSON.stringify(expected) +
+            '\n  wasm:    ' +
+            JSON.stringify(got),
+    );
 }
 
 function editorSaves(file, args) {
-    const run = childProcess.spawnSync(editorBytes, [path.join(file.dir, file.name), ...args],
-        { env, maxBuffer: 1 << 30 });
-    return { status: run.status, bytes: run.stdout, stdout: run.stdout, problem: run.stderr.toString().trim() };
+    const run = childProcess.spawnSync(editorBytes, [path.join(file.dir, file.name), ...args], {
+        env,
+        maxBuffer: 1 << 30,
+    });
+    return {
+        status: run.status,
+        bytes: run.stdout,
+        stdout: run.stdout,
+        problem: run.stderr.toString().trim(),
+    };
 }
 
 // What the wasm document gives for the same: the editor's exit status and bytes.
 function wasmSaves(engine, bytes, edit) {
     const opened = engine.open(bytes);
-    if (!opened.document)
-        return { status: 3, problem: opened.problem.text };
+    if (!opened.document) return { status: 3, problem: opened.problem.text };
     const document = opened.document;
     try {
         if (edit && document.setLine(edit[0] - 1, edit[1]) === 'needs-utf-8') {
@@ -132,8 +160,7 @@ function wasmSaves(engine, bytes, edit) {
             document.setLine(edit[0] - 1, edit[1]);
         }
         const saved = document.save();
-        if (saved.refused)
-            return { status: saved.refused === 'errors' ? 4 : 5 };
+        if (saved.refused) return { status: saved.refused === 'errors' ? 4 : 5 };
         return { status: 0, bytes: Buffer.from(saved.bytes) };
     } finally {
         document.close();
@@ -154,7 +181,12 @@ function startOf(filePath, count) {
 
 function compareSaves(label, expected, got) {
     if (expected.status !== got.status)
-        return fail(label, 'exit status', expected.status + ' ' + expected.problem, got.status + ' ' + (got.problem || ''));
+        return fail(
+            label,
+            'exit status',
+            expected.status + ' ' + expected.problem,
+            got.status + ' ' + (got.problem || ''),
+        );
     if (got.status === 3 && expected.problem !== got.problem)
         return fail(label, 'problem', expected.problem, got.problem);
     if (got.status === 0 && !expected.bytes.equals(got.bytes))
@@ -168,43 +200,55 @@ for (const name of ['quizwasm-engine.js', 'quizwasm.js']) {
         fail(name, 'evaluates code', 'no eval, no new Function', 'found');
 }
 
-QuizWasm.load(factory).then((engine) => {
-    let saves = 0;
-    for (const file of files) {
-        const filePath = path.join(file.dir, file.name);
-        const size = fs.statSync(filePath).size;
-        const whole = size <= 256 * 1024 * 1024 ? fs.readFileSync(filePath) : null;
-        const check = childProcess.spawnSync(matchmaker, ['--check', file.name], { cwd: file.dir, env });
-        const expected = check.stdout.toString().split('\n');
-        const checked = [startOf(filePath, engine.prefixBytes)].concat(whole ? [whole] : []);
-        for (const given of checked) {
-            const got = engine.checkReport(file.name, given, size).split('\n');
-            if (expected.length !== got.length || expected.some((line, i) => line !== got[i]))
-                fail(file.label + ' from ' + given.length + ' bytes', '--check', expected, got);
-        }
-        const bytes = whole || startOf(filePath, engine.documentLimit + 1);
-        const shown = editorSaves(file, ['--lines']);
-        const opened = engine.open(bytes);
-        if (opened.document) {
-            const lines = opened.document.lines().join('\n') + '\n';
-            opened.document.close();
-            if (shown.stdout.toString() !== lines)
-                fail(file.label, 'lines shown', shown.stdout.toString(), lines);
-        }
-        compareSaves(file.label + ' unchanged', editorSaves(file, []), wasmSaves(engine, bytes, null));
-        ++saves;
-        for (const edit of file.large ? [] : edits) {
-            const hex = edit[1] === '' ? '-' : Buffer.from(edit[1], 'utf8').toString('hex');
-            compareSaves(file.label + ' line ' + edit[0] + ' typed', editorSaves(file, [String(edit[0]), hex]),
-                         wasmSaves(engine, bytes, edit));
+QuizWasm.load(factory)
+    .then((engine) => {
+        let saves = 0;
+        for (const file of files) {
+            const filePath = path.join(file.dir, file.name);
+            const size = fs.statSync(filePath).size;
+            const whole = size <= 256 * 1024 * 1024 ? fs.readFileSync(filePath) : null;
+            const check = childProcess.spawnSync(matchmaker, ['--check', file.name], { cwd: file.dir, env });
+            const expected = check.stdout.toString().split('\n');
+            const checked = [startOf(filePath, engine.prefixBytes)].concat(whole ? [whole] : []);
+            for (const given of checked) {
+                const got = engine.checkReport(file.name, given, size).split('\n');
+                if (expected.length !== got.length || expected.some((line, i) => line !== got[i]))
+                    fail(file.label + ' from ' + given.length + ' bytes', '--check', expected, got);
+            }
+            const bytes = whole || startOf(filePath, engine.documentLimit + 1);
+            const shown = editorSaves(file, ['--lines']);
+            const opened = engine.open(bytes);
+            if (opened.document) {
+                const lines = opened.document.lines().join('\n') + '\n';
+                opened.document.close();
+                if (shown.stdout.toString() !== lines)
+                    fail(file.label, 'lines shown', shown.stdout.toString(), lines);
+            }
+            compareSaves(file.label + ' unchanged', editorSaves(file, []), wasmSaves(engine, bytes, null));
             ++saves;
+            for (const edit of file.large ? [] : edits) {
+                const hex = edit[1] === '' ? '-' : Buffer.from(edit[1], 'utf8').toString('hex');
+                compareSaves(
+                    file.label + ' line ' + edit[0] + ' typed',
+                    editorSaves(file, [String(edit[0]), hex]),
+                    wasmSaves(engine, bytes, edit),
+                );
+                ++saves;
+            }
         }
-    }
-    fs.rmSync(scratch, { recursive: true, force: true });
-    console.log('compared ' + files.length + ' files with --check and ' + saves + ' saves with the editor\'s; '
-                + failures + ' differ');
-    process.exit(failures === 0 ? 0 : 1);
-}).catch((error) => {
-    console.error(error);
-    process.exit(1);
-});
+        fs.rmSync(scratch, { recursive: true, force: true });
+        console.log(
+            'compared ' +
+                files.length +
+                ' files with --check and ' +
+                saves +
+                " saves with the editor's; " +
+                failures +
+                ' differ',
+        );
+        process.exit(failures === 0 ? 0 : 1);
+    })
+    .catch((error) => {
+        console.error(error);
+        process.exit(1);
+    });

@@ -11,7 +11,10 @@ const { ENGINES, Browsers } = require('./browsers.js');
 const { DATA, TESTED, scratch, exportForTests, folderUrl, until } = require('./common.js');
 
 const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'];
-const SIZES = [{ width: 1280, height: 800 }, { width: 360, height: 640 }];
+const SIZES = [
+    { width: 1280, height: 800 },
+    { width: 360, height: 640 },
+];
 const page = exportForTests([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]);
 // axe is loaded as a file of the folder, so that the page's policy lets it run as it is.
 fs.copyFileSync(require.resolve('axe-core/axe.min.js'), path.join(page.dir, 'testaxe.js'));
@@ -22,14 +25,27 @@ after(() => browsers.close());
 
 async function audit(tab, where) {
     // No preload: axe would fetch the style sheets itself, which file:// refuses.
-    const violations = await tab.evaluate((tags) => window.axe.run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
-        .then((result) => result.violations.map((v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`)), TAGS);
+    const violations = await tab.evaluate(
+        (tags) =>
+            window.axe
+                .run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
+                .then((result) =>
+                    result.violations.map(
+                        (v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`,
+                    ),
+                ),
+        TAGS,
+    );
     assert.deepEqual(violations, [], `axe at ${where}`);
 }
 
 // The focused element's text once it is this.
 function focusOn(tab, text) {
-    return until(() => tab.evaluate(() => document.activeElement.textContent), (focused) => focused === text, `the focus on ${text}`);
+    return until(
+        () => tab.evaluate(() => document.activeElement.textContent),
+        (focused) => focused === text,
+        `the focus on ${text}`,
+    );
 }
 
 for (const engine of ENGINES) {
@@ -37,31 +53,52 @@ for (const engine of ENGINES) {
         test(`${engine}: axe at ${size.width}x${size.height}`, { timeout: 180000 }, async () => {
             const tab = await browsers.open(engine, size);
             try {
-                await tab.goto(await folderUrl(page.dir, 'file') + TESTED);
-                await tab.evaluate(() => new Promise((resolve, reject) => {
-                    const script = document.head.appendChild(document.createElement('script'));
-                    script.onload = resolve;
-                    script.onerror = () => reject(new Error('axe did not load'));
-                    script.src = 'testaxe.js';
-                }));
+                await tab.goto((await folderUrl(page.dir, 'file')) + TESTED);
+                await tab.evaluate(
+                    () =>
+                        new Promise((resolve, reject) => {
+                            const script = document.head.appendChild(document.createElement('script'));
+                            script.onload = resolve;
+                            script.onerror = () => reject(new Error('axe did not load'));
+                            script.src = 'testaxe.js';
+                        }),
+                );
                 await audit(tab, 'the choice of quizzes');
                 await tab.press('Tab');
                 await focusOn(tab, 'episode1.qzt');
                 await tab.press('Enter');
-                await until(() => tab.evaluate((name) => window.testProbe.all('region').some(
-                    (region) => window.testProbe.name(region) === name && region.contains(document.activeElement)), T('Question')),
-                Boolean, 'question 1 focused');
+                await until(
+                    () =>
+                        tab.evaluate(
+                            (name) =>
+                                window.testProbe
+                                    .all('region')
+                                    .some(
+                                        (region) =>
+                                            window.testProbe.name(region) === name &&
+                                            region.contains(document.activeElement),
+                                    ),
+                            T('Question'),
+                        ),
+                    Boolean,
+                    'question 1 focused',
+                );
                 await audit(tab, 'question 1');
-                for (const key of 'ABCDABCDA')
-                    await tab.press(key);
-                await until(() => tab.evaluate(() => document.querySelector('[aria-live]').textContent),
-                    (said) => said.startsWith(page.engine.Engine.fill(T('Question %1 of %2'), [10, 20])), 'question 10 announced');
+                for (const key of 'ABCDABCDA') await tab.press(key);
+                await until(
+                    () => tab.evaluate(() => document.querySelector('[aria-live]').textContent),
+                    (said) => said.startsWith(page.engine.Engine.fill(T('Question %1 of %2'), [10, 20])),
+                    'question 10 announced',
+                );
                 await audit(tab, 'question 10');
-                for (const key of 'BCDABCDABCD')
-                    await tab.press(key);
+                for (const key of 'BCDABCDABCD') await tab.press(key);
                 await focusOn(tab, T('Your results!'));
                 await audit(tab, 'the results');
-                assert.deepEqual(await tab.evaluate(() => window.testProbe.problems()), [], 'console and requests clean');
+                assert.deepEqual(
+                    await tab.evaluate(() => window.testProbe.problems()),
+                    [],
+                    'console and requests clean',
+                );
             } finally {
                 await tab.close();
             }

@@ -35,11 +35,18 @@ class PuppeteerTab {
     }
 
     static async open(browser, engine, { width, height }, downloads) {
-        const context = await browser.createBrowserContext({ downloadBehavior: { policy: 'allow', downloadPath: downloads } });
+        const context = await browser.createBrowserContext({
+            downloadBehavior: { policy: 'allow', downloadPath: downloads },
+        });
         // Firefox lets a page read the clipboard through a preference, Chromium through a permission.
         if (engine === 'chromium') {
-            await context.setPermission('*', ...['clipboard-read', 'clipboard-write'].map(
-                (name) => ({ permission: { name }, state: 'granted' })));
+            await context.setPermission(
+                '*',
+                ...['clipboard-read', 'clipboard-write'].map((name) => ({
+                    permission: { name },
+                    state: 'granted',
+                })),
+            );
         }
         const page = await context.newPage();
         page.setDefaultTimeout(15000);
@@ -84,9 +91,16 @@ class WebKitTab {
     }
 
     static async open(port, { width, height, locale, reducedMotion }, downloads) {
-        const args = [path.join(__dirname, 'webview.py'), `--size=${width}x${height}`, `--language=${locale}`,
-            `--downloads=${downloads}`, ...(reducedMotion ? ['--reduced-motion'] : [])];
-        const session = await WebDriverSession.start(port, { 'webkitgtk:browserOptions': { binary: '/usr/bin/python3', args } });
+        const args = [
+            path.join(__dirname, 'webview.py'),
+            `--size=${width}x${height}`,
+            `--language=${locale}`,
+            `--downloads=${downloads}`,
+            ...(reducedMotion ? ['--reduced-motion'] : []),
+        ];
+        const session = await WebDriverSession.start(port, {
+            'webkitgtk:browserOptions': { binary: '/usr/bin/python3', args },
+        });
         return new WebKitTab(session, downloads);
     }
 
@@ -138,16 +152,19 @@ function freePort() {
 
 // Waits for a started process to print a line that matches, or fails when it ends first.
 function started(child, stream, pattern, what) {
-    return within(30000, what, new Promise((resolve, reject) => {
-        let seen = '';
-        stream.on('data', (chunk) => {
-            seen += chunk;
-            const match = pattern.exec(seen);
-            if (match)
-                resolve(match);
-        });
-        child.on('exit', (code) => reject(new Error(`${what} ended (${code}): ${seen.trim()}`)));
-    }));
+    return within(
+        30000,
+        what,
+        new Promise((resolve, reject) => {
+            let seen = '';
+            stream.on('data', (chunk) => {
+                seen += chunk;
+                const match = pattern.exec(seen);
+                if (match) resolve(match);
+            });
+            child.on('exit', (code) => reject(new Error(`${what} ended (${code}): ${seen.trim()}`)));
+        }),
+    );
 }
 
 class Browsers {
@@ -170,8 +187,7 @@ class Browsers {
         const options = { width, height, locale, reducedMotion };
         const downloads = path.join(this.scratch, `downloads-${this.tabs++}`);
         fs.mkdirSync(downloads);
-        if (engine === 'webkit')
-            return WebKitTab.open(await this.webkitDriver(), options, downloads);
+        if (engine === 'webkit') return WebKitTab.open(await this.webkitDriver(), options, downloads);
         return PuppeteerTab.open(await this.browser(engine, options), engine, options, downloads);
     }
 
@@ -180,22 +196,43 @@ class Browsers {
     browser(engine, { locale, reducedMotion }) {
         const key = JSON.stringify([engine, locale, reducedMotion]);
         if (!this.shared.has(key))
-            this.shared.set(key, engine === 'chromium' ? this.chromium(locale, reducedMotion) : this.firefox(locale, reducedMotion));
+            this.shared.set(
+                key,
+                engine === 'chromium'
+                    ? this.chromium(locale, reducedMotion)
+                    : this.firefox(locale, reducedMotion),
+            );
         return this.shared.get(key);
     }
 
     chromium(locale, reducedMotion) {
         return puppeteer.launch({
-            executablePath: CHROMIUM, headless: true, env: this.env, timeout: 30000,
-            args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-                '--disable-component-update', '--disable-sync', `--accept-lang=${locale}`, `--lang=${locale}`,
-                ...(reducedMotion ? ['--force-prefers-reduced-motion'] : [])],
+            executablePath: CHROMIUM,
+            headless: true,
+            env: this.env,
+            timeout: 30000,
+            args: [
+                '--no-sandbox',
+                '--disable-gpu',
+                '--disable-quic',
+                '--no-first-run',
+                '--disable-background-networking',
+                '--disable-component-update',
+                '--disable-sync',
+                `--accept-lang=${locale}`,
+                `--lang=${locale}`,
+                ...(reducedMotion ? ['--force-prefers-reduced-motion'] : []),
+            ],
         });
     }
 
     firefox(locale, reducedMotion) {
         return puppeteer.launch({
-            browser: 'firefox', executablePath: FIREFOX, headless: true, env: this.env, timeout: 30000,
+            browser: 'firefox',
+            executablePath: FIREFOX,
+            headless: true,
+            env: this.env,
+            timeout: 30000,
             extraPrefsFirefox: {
                 'intl.accept_languages': locale,
                 'ui.prefersReducedMotion': reducedMotion ? 1 : 0,
@@ -208,14 +245,14 @@ class Browsers {
 
     // WebKitWebDriver on a free loopback port and an Xvfb on a free display, started once.
     webkitDriver() {
-        if (!this.driver)
-            this.driver = this.startWebKitDriver();
+        if (!this.driver) this.driver = this.startWebKitDriver();
         return this.driver;
     }
 
     async startWebKitDriver() {
-        const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1920x1080x24', '-nolisten', 'tcp'],
-            { stdio: ['ignore', 'ignore', 'pipe', 'pipe'] });
+        const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1920x1080x24', '-nolisten', 'tcp'], {
+            stdio: ['ignore', 'ignore', 'pipe', 'pipe'],
+        });
         this.processes.push(xvfb);
         const [display] = await started(xvfb, xvfb.stdio[3], /^\d+\n/, 'Xvfb');
         const port = await freePort();

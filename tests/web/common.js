@@ -16,10 +16,11 @@ const { within } = require('./browsers.js');
 const DATA = process.env.MATCHMAKER_DATA && path.resolve(process.env.MATCHMAKER_DATA);
 const EXPORT = (process.env.MATCHMAKER_EXPORT || '').split(/\s+/).filter(Boolean);
 // A relative path to the exporter is taken from here, although it runs in the data folder.
-if (EXPORT[0] && EXPORT[0].includes('/'))
-    EXPORT[0] = path.resolve(EXPORT[0]);
+if (EXPORT[0] && EXPORT[0].includes('/')) EXPORT[0] = path.resolve(EXPORT[0]);
 if (!DATA || EXPORT.length === 0) {
-    console.error('Set MATCHMAKER_EXPORT (e.g. "build/app/matchmaker --export-web") and MATCHMAKER_DATA (data/).');
+    console.error(
+        'Set MATCHMAKER_EXPORT (e.g. "build/app/matchmaker --export-web") and MATCHMAKER_DATA (data/).',
+    );
     process.exit(2);
 }
 const ENGINE = path.join(__dirname, '../../publish/web/engine.js');
@@ -45,7 +46,10 @@ function pageEngine(dir) {
     vm.runInContext('var window = this;', context);
     for (const file of [path.join(dir, 'quizzes.js'), ENGINE])
         vm.runInContext(fs.readFileSync(file, 'utf8'), context, { filename: file });
-    return vm.runInContext('({ data: MatchMakerQuizzes, texts: MatchMakerTexts, Engine: MatchMakerEngine })', context);
+    return vm.runInContext(
+        '({ data: MatchMakerQuizzes, texts: MatchMakerTexts, Engine: MatchMakerEngine })',
+        context,
+    );
 }
 
 // The page's translation of its English words into language, as the page picks them.
@@ -58,8 +62,11 @@ function translator(texts, language) {
 // data folder, where the window finds its pictures and clips.
 function exportQuizzes(files) {
     const dir = path.join(scratch, `export-${made++}`);
-    execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, ...files],
-        { cwd: DATA, timeout: 60000, stdio: ['ignore', 'ignore', 'ignore'] });
+    execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, ...files], {
+        cwd: DATA,
+        timeout: 60000,
+        stdio: ['ignore', 'ignore', 'ignore'],
+    });
     const engine = pageEngine(dir);
     return {
         dir,
@@ -75,11 +82,13 @@ function exportQuizzes(files) {
 function addProbe(dir) {
     const page = fs.readFileSync(path.join(dir, 'index.html'), 'utf8');
     const policy = /<meta http-equiv="Content-Security-Policy"[^>]*>\n/.exec(page);
-    if (!policy)
-        throw new Error(`${dir}/index.html has no Content-Security-Policy`);
+    if (!policy) throw new Error(`${dir}/index.html has no Content-Security-Policy`);
     fs.copyFileSync(path.join(__dirname, 'probe.js'), path.join(dir, 'testprobe.js'));
     const at = policy.index + policy[0].length;
-    fs.writeFileSync(path.join(dir, TESTED), `${page.slice(0, at)}<script src="testprobe.js"></script>\n${page.slice(at)}`);
+    fs.writeFileSync(
+        path.join(dir, TESTED),
+        `${page.slice(0, at)}<script src="testprobe.js"></script>\n${page.slice(at)}`,
+    );
 }
 
 // Exports the quiz files and adds the page the tests open.
@@ -93,49 +102,59 @@ function exportForTests(files) {
 // question then on screen (null where the key moved nothing, "results" once the vote is over),
 // and the results in the words of T.
 function expectedPass(exported, which, keys, T) {
-    const quiz = new exported.engine.Engine.Quiz(exported.engine.data.quizzes[which]);
+    const quiz = new exported.engine.Engine.Quiz(
+        exported.engine.data.quizzes[which],
+        exported.engine.data.rules,
+    );
     const steps = [];
     for (const key of keys) {
         const before = quiz.questionNumber();
-        if (key === '<')
-            quiz.back();
-        else
-            quiz.recordAnswer('ABCD'.indexOf(key));
+        if (key === '<') quiz.back();
+        else quiz.recordAnswer('ABCD'.indexOf(key));
         steps.push(quiz.result ? 'results' : quiz.questionNumber() === before ? null : quiz.block()[0]);
     }
-    return JSON.parse(JSON.stringify({ steps, result: quiz.result, words: quiz.result && quiz.resultTexts(T) }));
+    return JSON.parse(
+        JSON.stringify({ steps, result: quiz.result, words: quiz.result && quiz.resultTexts(T) }),
+    );
 }
 
 // python3's web server over the scratch folder, on a free port of the loopback address, started
 // once.
 let server = null;
 function serve() {
-    if (server)
-        return server;
-    const child = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', scratch],
-        { stdio: ['ignore', 'pipe', 'ignore'] });
+    if (server) return server;
+    const child = spawn(
+        'python3',
+        ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', scratch],
+        { stdio: ['ignore', 'pipe', 'ignore'] },
+    );
     process.on('exit', () => child.kill());
-    server = within(10000, 'the web server', new Promise((resolve) => {
-        let seen = '';
-        child.stdout.on('data', (chunk) => {
-            seen += chunk;
-            const port = /port (\d+).*\n/.exec(seen);
-            if (port) {
-                // After its first line it says no more there; it is stopped when the tests end.
-                child.stdout.destroy();
-                child.unref();
-                resolve(`http://127.0.0.1:${port[1]}/`);
-            }
-        });
-    }));
+    server = within(
+        10000,
+        'the web server',
+        new Promise((resolve) => {
+            let seen = '';
+            child.stdout.on('data', (chunk) => {
+                seen += chunk;
+                const port = /port (\d+).*\n/.exec(seen);
+                if (port) {
+                    // After its first line it says no more there; it is stopped when the tests end.
+                    child.stdout.destroy();
+                    child.unref();
+                    resolve(`http://127.0.0.1:${port[1]}/`);
+                }
+            });
+        }),
+    );
     return server;
 }
 
 // The folder's address: file://, or over http.
 async function folderUrl(dir, way) {
-    if (way === 'file')
-        return pathToFileURL(dir).href + '/';
-    return (await serve()) + path.relative(scratch, dir).split(path.sep).map(encodeURIComponent).join('/') + '/';
+    if (way === 'file') return pathToFileURL(dir).href + '/';
+    return (
+        (await serve()) + path.relative(scratch, dir).split(path.sep).map(encodeURIComponent).join('/') + '/'
+    );
 }
 
 // Reads until accept() takes what was read, and returns it; fails after ms with the last reading.
@@ -143,12 +162,20 @@ async function until(read, accept, what, ms = 10000) {
     const deadline = Date.now() + ms;
     for (;;) {
         const value = await read();
-        if (accept(value))
-            return value;
-        if (Date.now() > deadline)
-            throw new Error(`${what}: still ${JSON.stringify(value)} after ${ms} ms`);
+        if (accept(value)) return value;
+        if (Date.now() > deadline) throw new Error(`${what}: still ${JSON.stringify(value)} after ${ms} ms`);
         await new Promise((resolve) => setTimeout(resolve, 50));
     }
 }
 
-module.exports = { DATA, TESTED, scratch, writeQuiz, exportQuizzes, exportForTests, expectedPass, folderUrl, until };
+module.exports = {
+    DATA,
+    TESTED,
+    scratch,
+    writeQuiz,
+    exportQuizzes,
+    exportForTests,
+    expectedPass,
+    folderUrl,
+    until,
+};

@@ -15,8 +15,7 @@ const JAVA = process.env.JAVA || 'java';
 function htmlFiles(dir) {
     return fs.readdirSync(dir, { withFileTypes: true }).flatMap((entry) => {
         const file = path.join(dir, entry.name);
-        if (entry.isDirectory())
-            return entry.name === 'node_modules' ? [] : htmlFiles(file);
+        if (entry.isDirectory()) return entry.name === 'node_modules' ? [] : htmlFiles(file);
         return entry.name.endsWith('.html') && entry.name !== TESTED ? [file] : [];
     });
 }
@@ -24,17 +23,19 @@ function htmlFiles(dir) {
 const ROOT = path.join(__dirname, '../..');
 const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]);
 const pages = [...htmlFiles(dir), ...htmlFiles(path.join(ROOT, 'publish'))];
-const label = (page) => (page.startsWith(dir) ? `the export's ${path.relative(dir, page)}` : path.relative(ROOT, page));
+const label = (page) =>
+    page.startsWith(dir) ? `the export's ${path.relative(dir, page)}` : path.relative(ROOT, page);
 
 // One run of the checker for all pages: Java starts slowly. It prints its findings as JSON and
 // exits 1 when there is an error.
 function check(files) {
     try {
-        return execFileSync(JAVA, ['-jar', VNU, '--errors-only', '--format', 'json', '--stdout', ...files],
-            { encoding: 'utf8', timeout: 120000 });
+        return execFileSync(JAVA, ['-jar', VNU, '--errors-only', '--format', 'json', '--stdout', ...files], {
+            encoding: 'utf8',
+            timeout: 120000,
+        });
     } catch (failed) {
-        if (failed.status !== 1 || !failed.stdout)
-            throw failed;
+        if (failed.status !== 1 || !failed.stdout) throw failed;
         return failed.stdout;
     }
 }
@@ -42,12 +43,16 @@ const { messages } = JSON.parse(check(pages));
 
 for (const page of pages) {
     test(`Nu Html Checker: ${label(page)}`, () => {
-        const errors = messages.filter((message) => message.url === `file:${page}`)
+        const errors = messages
+            .filter((message) => message.url === `file:${page}`)
             .map((message) => `line ${message.lastLine}: ${message.message}`);
         assert.deepEqual(errors, []);
     });
 }
 
 test('Nu Html Checker: every message belongs to a page', () => {
-    assert.deepEqual(messages.filter((message) => !pages.some((page) => message.url === `file:${page}`)), []);
+    assert.deepEqual(
+        messages.filter((message) => !pages.some((page) => message.url === `file:${page}`)),
+        [],
+    );
 });

@@ -10,6 +10,7 @@ const os = require('node:os');
 const path = require('node:path');
 const { execFileSync } = require('node:child_process');
 const { pathToFileURL } = require('node:url');
+const vm = require('node:vm');
 const { chromium } = require('playwright-core');
 
 const EXPORT = (process.env.MATCHMAKER_EXPORT || '').split(/\s+/).filter(Boolean);
@@ -21,13 +22,22 @@ const question = 'A question long enough to fill more than its box in the window
 const lines = Array.from({ length: 100 }, (_, i) => (i % 5 ? `answer ${i}` : question)).concat(names);
 
 const WEB = path.join(__dirname, '../../publish/web');
+const rulesOf = (script) => {
+    const window = {};
+    vm.runInNewContext(fs.readFileSync(script, 'utf8'), { window });
+    // As plain data of this context, to compare.
+    return JSON.parse(JSON.stringify(window.MatchMakerQuizzes.rules));
+};
 let dir;
 
 function exported() {
     const quiz = path.join(scratch, 'long.qzt');
     fs.writeFileSync(quiz, lines.join('\r\n') + '\r\n');
     dir = path.join(scratch, 'page');
-    execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, quiz], { cwd: process.env.MATCHMAKER_DATA, stdio: 'ignore' });
+    execFileSync(EXPORT[0], [...EXPORT.slice(1), dir, quiz], {
+        cwd: process.env.MATCHMAKER_DATA,
+        stdio: 'ignore',
+    });
     return pathToFileURL(path.join(dir, 'index.html')).href;
 }
 
@@ -60,8 +70,7 @@ test('the exported page', { skip }, async (t) => {
             });
         });
         await page.goto(url);
-        for (let i = 0; i < 20; ++i)
-            await page.keyboard.press('A');
+        for (let i = 0; i < 20; ++i) await page.keyboard.press('A');
         await page.getByRole('button', { name: 'Save Picture' }).click();
         const drawn = await page.evaluate(() => window.drawn);
         assert.ok(drawn.includes(names[0]), drawn.join(' | '));
@@ -79,20 +88,33 @@ test('the exported page', { skip }, async (t) => {
     });
 });
 
-test('the development page plays from the source tree under the page\'s policy', { skip }, async (t) => {
-    const parts = /^\/\/ The page's script: publish\/web\/(.*) of /m.exec(fs.readFileSync(path.join(dir, 'player.js'), 'utf8'));
-    const loaded = [...fs.readFileSync(path.join(WEB, 'dev.html'), 'utf8').matchAll(/<script defer src="([^"]+)">/g)];
-    assert.deepStrictEqual(loaded.map((script) => script[1]), ['dev-quiz.js', ...parts[1].split(', ')]);
-    const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: ['--headless', '--no-sandbox'] });
+test("the development page plays from the source tree under the page's policy", { skip }, async (t) => {
+    const parts = /^\/\/ The page's script: publish\/web\/(.*) of /m.exec(
+        fs.readFileSync(path.join(dir, 'player.js'), 'utf8'),
+    );
+    const loaded = [
+        ...fs.readFileSync(path.join(WEB, 'dev.html'), 'utf8').matchAll(/<script defer src="([^"]+)">/g),
+    ];
+    assert.deepStrictEqual(
+        loaded.map((script) => script[1]),
+        ['dev-quiz.js', ...parts[1].split(', ')],
+    );
+    const browser = await chromium.launch({
+        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+        args: ['--headless', '--no-sandbox'],
+    });
     t.after(() => browser.close());
     const page = await browser.newPage();
     const problems = [];
     page.on('console', (message) => message.type() === 'error' && problems.push(message.text()));
     page.on('pageerror', (error) => problems.push(error.message));
     await page.goto(pathToFileURL(path.join(WEB, 'dev.html')).href);
-    for (let i = 0; i < 20; ++i)
-        await page.keyboard.press('D');
+    for (let i = 0; i < 20; ++i) await page.keyboard.press('D');
     await page.getByRole('heading', { name: 'Your results!' }).waitFor();
-    assert.ok(await page.evaluate(() => document.getElementById('image1').naturalWidth > 0), 'the logo is shown');
+    assert.ok(
+        await page.evaluate(() => document.getElementById('image1').naturalWidth > 0),
+        'the logo is shown',
+    );
     assert.deepStrictEqual(problems, []);
+    assert.deepStrictEqual(rulesOf(path.join(WEB, 'dev-quiz.js')), rulesOf(path.join(dir, 'quizzes.js')));
 });

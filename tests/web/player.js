@@ -10,28 +10,67 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { test, after } = require('node:test');
 const { ENGINES, Browsers } = require('./browsers.js');
-const { DATA, TESTED, scratch, writeQuiz, exportForTests, expectedPass, folderUrl, until } = require('./common.js');
+const {
+    DATA,
+    TESTED,
+    scratch,
+    writeQuiz,
+    exportForTests,
+    expectedPass,
+    folderUrl,
+    until,
+} = require('./common.js');
 
 const questions = (make) => Array.from({ length: 100 }, (_, i) => make(i));
 const hostile = writeQuiz('hostile.qzt', [
-    ...questions((i) => (i % 5 ? `<i>answer</i> ${i} &amp;` : `Question ${i / 5 + 1} <script>document.title='owned'</script> %1`)),
-    '<img src=x onerror="document.title=\'owned\'">', '</script><!--\u2028\u2029 \u202Egnp.exe\u202C', 'K'.repeat(10000), '']);
-const windows1252 = writeQuiz('windows.qzt', [...questions((i) => Buffer.from(`Caf\xe9 \x93${i}\x94`, 'latin1')),
-    ...['Ren\xe9e', '\x80uro', 'Zo\xeb', 'Kest'].map((name) => Buffer.from(name, 'latin1'))]);
+    ...questions((i) =>
+        i % 5
+            ? `<i>answer</i> ${i} &amp;`
+            : `Question ${i / 5 + 1} <script>document.title='owned'</script> %1`,
+    ),
+    '<img src=x onerror="document.title=\'owned\'">',
+    '</script><!--\u2028\u2029 \u202Egnp.exe\u202C',
+    'K'.repeat(10000),
+    '',
+]);
+const windows1252 = writeQuiz('windows.qzt', [
+    ...questions((i) => Buffer.from(`Caf\xe9 \x93${i}\x94`, 'latin1')),
+    ...['Ren\xe9e', '\x80uro', 'Zo\xeb', 'Kest'].map((name) => Buffer.from(name, 'latin1')),
+]);
 const episode1 = path.join(DATA, 'episode1.qzt');
 const episode2 = path.join(DATA, 'episode2.QZT');
 
 const ROWS = [
-    { what: 'hostile names, a tie won by the later, isolated name', files: [hostile], keys: 'AB'.repeat(10), timers: true },
-    { what: 'hostile names, with Backs, the 10,000-character name', files: [hostile],
-        keys: `<${'C'.repeat(12)}<<${'A'.repeat(10)}`, picture: true },
+    {
+        what: 'hostile names, a tie won by the later, isolated name',
+        files: [hostile],
+        keys: 'AB'.repeat(10),
+        timers: true,
+    },
+    {
+        what: 'hostile names, with Backs, the 10,000-character name',
+        files: [hostile],
+        keys: `<${'C'.repeat(12)}<<${'A'.repeat(10)}`,
+        picture: true,
+    },
     { what: 'hostile names, the empty name wins: no winner', files: [hostile], keys: 'D'.repeat(20) },
     { what: 'hostile names, the <img> name wins', files: [hostile], keys: 'A'.repeat(20) },
-    { what: 'episode1.qzt copied, taken again', files: [episode1], copy: true, picture: true,
-        keys: 'ABCDABCDABCDABCDABCA', again: 'BBBBBBBBBB<CCCCCCCCCCC' },
+    {
+        what: 'episode1.qzt copied, taken again',
+        files: [episode1],
+        copy: true,
+        picture: true,
+        keys: 'ABCDABCDABCDABCDABCA',
+        again: 'BBBBBBBBBB<CCCCCCCCCCC',
+    },
     { what: 'episode2.QZT in German', files: [episode2], locale: 'de-DE', keys: 'DDDDDDDDDDCCCCCCCCCC' },
     { what: 'Windows-1252 quiz', files: [windows1252], keys: 'DDDDDADDDDDDDDDDDDDD' },
-    { what: 'two quizzes: the second from the choice', files: [episode1, episode2], pick: 1, keys: 'BBBBBBBBBBBBBBBBBBBB' },
+    {
+        what: 'two quizzes: the second from the choice',
+        files: [episode1, episode2],
+        pick: 1,
+        keys: 'BBBBBBBBBBBBBBBBBBBB',
+    },
     { what: 'sound switched off', files: [episode1], keys: 'A'.repeat(20), soundOff: true },
 ];
 const PHONES = [{ width: 360, height: 640 }];
@@ -39,7 +78,13 @@ const PHONES = [{ width: 360, height: 640 }];
 const WAYS = ['file', 'http'];
 
 // The clip the exporter gives each name (matched exactly), and the one for no winner.
-const CLIPS = { Kest: 'kestsound.wav', Dorv: 'dorvsound.wav', Oro: 'orosound.wav', Bexal: 'bexalsound.wav', '': 'main.wav' };
+const CLIPS = {
+    Kest: 'kestsound.wav',
+    Dorv: 'dorvsound.wav',
+    Oro: 'orosound.wav',
+    Bexal: 'bexalsound.wav',
+    '': 'main.wav',
+};
 // The window's design (Main.ui) is 636 pixels wide; a larger screen may show it scaled.
 const DESIGN_WIDTH = 636;
 
@@ -50,8 +95,7 @@ after(() => browsers.close());
 const made = new Map();
 function exported(files) {
     const key = files.join('\n');
-    if (!made.has(key))
-        made.set(key, exportForTests(files));
+    if (!made.has(key)) made.set(key, exportForTests(files));
     return made.get(key);
 }
 
@@ -76,11 +120,12 @@ async function playPass(tab, keys, expected, T) {
     for (let i = 0; i < keys.length; ++i) {
         await tab.press(keys[i] === '<' ? 'Backspace' : keys[i]);
         const question = expected.steps[i];
-        if (question === null || question === 'results')
-            continue;
-        await until(() => questionState(tab, T),
+        if (question === null || question === 'results') continue;
+        await until(
+            () => questionState(tab, T),
             (state) => state.focused === question && state.inQuestion && state.live.endsWith(question),
-            `after key ${i + 1} (${keys[i]}), question "${question.slice(0, 40)}" shown, focused and announced`);
+            `after key ${i + 1} (${keys[i]}), question "${question.slice(0, 40)}" shown, focused and announced`,
+        );
     }
 }
 
@@ -88,13 +133,14 @@ function resultsShown(tab, title) {
     return tab.evaluate((name) => {
         const probe = window.testProbe;
         const region = probe.all('region').find((r) => probe.name(r) === name);
-        if (!region)
-            return null;
+        if (!region) return null;
         const heading = probe.get('heading', name, region);
         return {
             title: heading.textContent,
             prompt: probe.all('paragraph', region)[0].textContent,
-            details: probe.all('listitem', probe.get('list', undefined, region)).map((item) => item.textContent),
+            details: probe
+                .all('listitem', probe.get('list', undefined, region))
+                .map((item) => item.textContent),
             focused: document.activeElement === heading,
             live: document.querySelector('[aria-live]').textContent,
             played: probe.played.map((clip) => clip.src),
@@ -107,7 +153,11 @@ function resultsShown(tab, title) {
 
 async function checkResults(tab, expected, clip) {
     const { words } = expected;
-    const shown = await until(() => resultsShown(tab, words.title), (state) => state && state.focused, 'the results focused');
+    const shown = await until(
+        () => resultsShown(tab, words.title),
+        (state) => state && state.focused,
+        'the results focused',
+    );
     assert.equal(shown.prompt, words.prompt);
     assert.deepEqual(shown.details, words.details);
     assert.ok(shown.live.includes(words.prompt), `the results announced: ${shown.live.slice(0, 80)}`);
@@ -125,16 +175,26 @@ async function savePicture(tab, T) {
     await pressButton(tab, T('Save Picture'));
     const file = path.join(tab.downloads, 'matchmaker-result.png');
     // Complete once the PNG's last chunk is there.
-    const png = await until(() => (fs.existsSync(file) ? fs.readFileSync(file) : Buffer.alloc(0)),
-        (bytes) => bytes.includes('IEND'), 'the picture saved');
-    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [1200, 630], 'Save Picture gives a 1200x630 PNG');
+    const png = await until(
+        () => (fs.existsSync(file) ? fs.readFileSync(file) : Buffer.alloc(0)),
+        (bytes) => bytes.includes('IEND'),
+        'the picture saved',
+    );
+    assert.deepEqual(
+        [png.readUInt32BE(16), png.readUInt32BE(20)],
+        [1200, 630],
+        'Save Picture gives a 1200x630 PNG',
+    );
     fs.rmSync(file);
 }
 
 async function copyResult(tab, expected, T) {
     await pressButton(tab, T('Copy'));
-    await until(() => tab.evaluate(() => window.testProbe.get('status').textContent), (said) => said === T('Copied'),
-        'Copy says it copied');
+    await until(
+        () => tab.evaluate(() => window.testProbe.get('status').textContent),
+        (said) => said === T('Copied'),
+        'Copy says it copied',
+    );
     const copied = await tab.clipboardText();
     for (const line of expected.words.details)
         assert.ok(copied.includes(line), `the clipboard holds "${line.slice(0, 40)}"`);
@@ -142,46 +202,69 @@ async function copyResult(tab, expected, T) {
 
 // The banner's timer stops while the tab is hidden and starts again when it is shown.
 async function checkTimers(tab) {
-    const running = (hidden) => tab.evaluate((h) => {
-        Object.defineProperty(document, 'hidden', { configurable: true, get: () => h });
-        document.dispatchEvent(new Event('visibilitychange'));
-        return window.testProbe.running.size;
-    }, hidden);
-    assert.deepEqual([await running(true), await running(false)], [0, 1], 'the banner stops while the tab is hidden');
+    const running = (hidden) =>
+        tab.evaluate((h) => {
+            Object.defineProperty(document, 'hidden', { configurable: true, get: () => h });
+            document.dispatchEvent(new Event('visibilitychange'));
+            return window.testProbe.running.size;
+        }, hidden);
+    assert.deepEqual(
+        [await running(true), await running(false)],
+        [0, 1],
+        'the banner stops while the tab is hidden',
+    );
 }
 
 // The controls of the window's design, in its pixels from its top left corner.
 async function checkDesign(tab, lines, T) {
     const design = {
-        logo: [8, 136, 200, 75], question: [24, 208, 105, 33], answers: [328, 128, 97, 33],
-        questionBox: [24, 240, 193, 67], answerA: [464, 128, 145, 27], answerD: [464, 224, 145, 27],
-        buttonA: [432, 136, 25, 17], buttonD: [432, 232, 25, 17], website: [384, 256], email: [384, 280],
+        logo: [8, 136, 200, 75],
+        question: [24, 208, 105, 33],
+        answers: [328, 128, 97, 33],
+        questionBox: [24, 240, 193, 67],
+        answerA: [464, 128, 145, 27],
+        answerD: [464, 224, 145, 27],
+        buttonA: [432, 136, 25, 17],
+        buttonD: [432, 232, 25, 17],
+        website: [384, 256],
+        email: [384, 280],
     };
-    const shown = await tab.evaluate((names, designWidth) => {
-        const probe = window.testProbe;
-        const main = probe.get('main').getBoundingClientRect();
-        const scale = main.width / designWidth;
-        const links = probe.all('link', probe.get('main'));
-        const at = (element) => {
-            const r = element.getBoundingClientRect();
-            return [r.left - main.left, r.top - main.top, r.width, r.height].map((v) => v / scale);
-        };
-        return {
-            logo: at(probe.get('img', names.logo)),
-            question: at(probe.get('heading', names.question)),
-            answers: at(probe.get('heading', names.answers)),
-            questionBox: at(probe.byText(names.lines[0])),
-            answerA: at(probe.byText(names.lines[1])),
-            answerD: at(probe.byText(names.lines[4])),
-            buttonA: at(probe.get('button', `A ${names.lines[1]}`)),
-            buttonD: at(probe.get('button', `D ${names.lines[4]}`)),
-            website: at(links[0]),
-            email: at(links[1]),
-        };
-    }, { logo: T('Brindlecast logo'), question: T('Question'), answers: T('Answers'), lines: lines.slice(0, 5) }, DESIGN_WIDTH);
+    const shown = await tab.evaluate(
+        (names, designWidth) => {
+            const probe = window.testProbe;
+            const main = probe.get('main').getBoundingClientRect();
+            const scale = main.width / designWidth;
+            const links = probe.all('link', probe.get('main'));
+            const at = (element) => {
+                const r = element.getBoundingClientRect();
+                return [r.left - main.left, r.top - main.top, r.width, r.height].map((v) => v / scale);
+            };
+            return {
+                logo: at(probe.get('img', names.logo)),
+                question: at(probe.get('heading', names.question)),
+                answers: at(probe.get('heading', names.answers)),
+                questionBox: at(probe.byText(names.lines[0])),
+                answerA: at(probe.byText(names.lines[1])),
+                answerD: at(probe.byText(names.lines[4])),
+                buttonA: at(probe.get('button', `A ${names.lines[1]}`)),
+                buttonD: at(probe.get('button', `D ${names.lines[4]}`)),
+                website: at(links[0]),
+                email: at(links[1]),
+            };
+        },
+        {
+            logo: T('Brindlecast logo'),
+            question: T('Question'),
+            answers: T('Answers'),
+            lines: lines.slice(0, 5),
+        },
+        DESIGN_WIDTH,
+    );
     for (const [control, box] of Object.entries(design)) {
-        assert.ok(box.every((v, k) => Math.abs(v - shown[control][k]) < 1),
-            `${control} at ${shown[control].map(Math.round)}, the design has ${box}`);
+        assert.ok(
+            box.every((v, k) => Math.abs(v - shown[control][k]) < 1),
+            `${control} at ${shown[control].map(Math.round)}, the design has ${box}`,
+        );
     }
 }
 
@@ -189,7 +272,10 @@ async function checkDesign(tab, lines, T) {
 async function chooseQuiz(tab, name) {
     for (let tabs = 0; tabs < 10; ++tabs) {
         await tab.press('Tab');
-        const focused = await tab.evaluate(() => [window.testProbe.role(document.activeElement), document.activeElement.textContent]);
+        const focused = await tab.evaluate(() => [
+            window.testProbe.role(document.activeElement),
+            document.activeElement.textContent,
+        ]);
         if (focused[0] === 'button' && focused[1] === name) {
             await tab.press('Enter');
             return;
@@ -216,40 +302,48 @@ async function playRow(engine, way, row) {
     const T = page.T(language);
     const which = row.pick || 0;
     const lines = page.engine.data.quizzes[which].lines;
-    assert.deepEqual(JSON.parse(JSON.stringify(lines)), page.lines[which], 'the export reads the quiz as the tests do');
+    assert.deepEqual(
+        JSON.parse(JSON.stringify(lines)),
+        page.lines[which],
+        'the export reads the quiz as the tests do',
+    );
     const tab = await browsers.open(engine, { locale: row.locale || 'en-US' });
     try {
-        await tab.goto(await folderUrl(page.dir, way) + TESTED);
-        if (row.files.length > 1)
-            await chooseQuiz(tab, path.basename(row.files[which]));
+        await tab.goto((await folderUrl(page.dir, way)) + TESTED);
+        if (row.files.length > 1) await chooseQuiz(tab, path.basename(row.files[which]));
         if (row.timers) {
             await checkTimers(tab);
             await checkDesign(tab, lines, T);
         }
-        if (row.soundOff)
-            await tab.press('M');
+        if (row.soundOff) await tab.press('M');
         for (const keys of [row.keys, row.again].filter(Boolean)) {
             const expected = expectedPass(page, which, keys, T);
             await playPass(tab, keys, expected, T);
             const clip = row.soundOff ? null : CLIPS[lines[100 + expected.result.winner]];
             await checkResults(tab, expected, clip);
-            if (row.picture)
-                await savePicture(tab, T);
-            if (row.copy)
-                await copyResult(tab, expected, T);
+            if (row.picture) await savePicture(tab, T);
+            if (row.copy) await copyResult(tab, expected, T);
             if (clip) {
-                await until(() => tab.evaluate(() => window.testProbe.played.map((played) => played.ended)),
-                    (ended) => ended.every(Boolean), 'the clip played to its end');
+                await until(
+                    () => tab.evaluate(() => window.testProbe.played.map((played) => played.ended)),
+                    (ended) => ended.every(Boolean),
+                    'the clip played to its end',
+                );
                 await tab.evaluate(() => window.testProbe.played.splice(0).length);
             }
             await pressButton(tab, T(keys === row.again || !row.again ? 'Leave' : 'Take it again'));
         }
         // Leave goes back to the choice of quizzes, or ends with thanks.
-        const end = row.files.length > 1 ? ['heading', T('Choose a quiz')]
-            : ['paragraph', T('Thank you for playing. You can close this page now.')];
-        const left = await until(() => leftTo(tab), (focused) => focused.role === end[0] && focused.text === end[1],
-            'the focus after Leave');
-        assert.equal(left.lang, language, 'the page\'s language');
+        const end =
+            row.files.length > 1
+                ? ['heading', T('Choose a quiz')]
+                : ['paragraph', T('Thank you for playing. You can close this page now.')];
+        const left = await until(
+            () => leftTo(tab),
+            (focused) => focused.role === end[0] && focused.text === end[1],
+            'the focus after Leave',
+        );
+        assert.equal(left.lang, language, "the page's language");
         await checkClean(tab);
     } finally {
         await tab.close();
@@ -264,17 +358,25 @@ function measure(tab) {
             .filter((element) => element.getClientRects().length)
             .map((element) => element.getBoundingClientRect())
             .filter((r) => r.width < 44 || r.height < 44);
-        return { sideways: root.scrollWidth > root.clientWidth, small: small.map((r) => `${Math.round(r.width)}x${Math.round(r.height)}`) };
+        return {
+            sideways: root.scrollWidth > root.clientWidth,
+            small: small.map((r) => `${Math.round(r.width)}x${Math.round(r.height)}`),
+        };
     });
 }
 
 // The banner switch once the page has read the remembered switches, and the timers running.
 function motion(tab, T) {
-    return until(() => tab.evaluate((name) => {
-        const probe = window.testProbe;
-        const button = probe.get('button', name);
-        return probe.written.has(button) && [button.getAttribute('aria-pressed'), probe.running.size];
-    }, T('Move the banner')), Boolean, 'the switches read');
+    return until(
+        () =>
+            tab.evaluate((name) => {
+                const probe = window.testProbe;
+                const button = probe.get('button', name);
+                return probe.written.has(button) && [button.getAttribute('aria-pressed'), probe.running.size];
+            }, T('Move the banner')),
+        Boolean,
+        'the switches read',
+    );
 }
 
 // On a phone nothing scrolls sideways and every control is at least 44 by 44, at question 1 and
@@ -284,15 +386,18 @@ async function phone(engine, way, size) {
     const T = page.T('en');
     const tab = await browsers.open(engine, { ...size, reducedMotion: true });
     try {
-        await tab.goto(await folderUrl(page.dir, way) + TESTED);
+        await tab.goto((await folderUrl(page.dir, way)) + TESTED);
         assert.deepEqual(await motion(tab, T), ['false', 0], 'banner still where less motion is asked for');
         await tab.press('P');
         await tab.reload();
         assert.deepEqual(await motion(tab, T), ['true', 1], 'banner switched on and remembered');
         assert.deepEqual(await measure(tab), { sideways: false, small: [] }, 'question 1 fits a phone');
-        for (const key of 'C'.repeat(20))
-            await tab.press(key);
-        await until(() => resultsShown(tab, T('Your results!')), (state) => state && state.focused, 'the results focused');
+        for (const key of 'C'.repeat(20)) await tab.press(key);
+        await until(
+            () => resultsShown(tab, T('Your results!')),
+            (state) => state && state.focused,
+            'the results focused',
+        );
         assert.deepEqual(await measure(tab), { sideways: false, small: [] }, 'the results fit a phone');
         await checkClean(tab);
     } finally {
@@ -305,6 +410,8 @@ for (const engine of ENGINES) {
         for (const row of ROWS)
             test(`${engine}, ${way}: ${row.what}`, { timeout: 120000 }, () => playRow(engine, way, row));
         for (const size of PHONES)
-            test(`${engine}, ${way}: a phone at ${size.width}x${size.height}`, { timeout: 120000 }, () => phone(engine, way, size));
+            test(`${engine}, ${way}: a phone at ${size.width}x${size.height}`, { timeout: 120000 }, () =>
+                phone(engine, way, size),
+            );
     }
 }

@@ -10,14 +10,33 @@ const path = require('node:path');
 const { ENGINES, Browsers } = require('./browsers.js');
 const { DATA, TESTED, scratch, exportForTests, folderUrl, until } = require('./common.js');
 
-const SIZES = [{ width: 1280, height: 800 }, { width: 360, height: 640 }, { width: 640, height: 360 }];
-const LANGUAGES = [['en', 'en-US'], ['de', 'de-DE']];
+const SIZES = [
+    { width: 1280, height: 800 },
+    { width: 360, height: 640 },
+    { width: 640, height: 360 },
+];
+const LANGUAGES = [
+    ['en', 'en-US'],
+    ['de', 'de-DE'],
+];
 const KEYS = 'ABCDABCDABCDABCDABCA';
 
 // The page settled: its pictures decoded, its fonts loaded, and the element with this text shown.
 function settled(tab, text) {
-    return until(() => tab.evaluate((wanted) => document.fonts.ready.then(() => Boolean(window.testProbe.byText(wanted))
-        && Array.from(document.images).every((image) => image.complete || image.hidden)), text), Boolean, `"${text}" shown`);
+    return until(
+        () =>
+            tab.evaluate(
+                (wanted) =>
+                    document.fonts.ready.then(
+                        () =>
+                            Boolean(window.testProbe.byText(wanted)) &&
+                            Array.from(document.images).every((image) => image.complete || image.hidden),
+                    ),
+                text,
+            ),
+        Boolean,
+        `"${text}" shown`,
+    );
 }
 
 (async () => {
@@ -35,14 +54,14 @@ function settled(tab, text) {
             for (const size of SIZES) {
                 for (const [language, locale] of LANGUAGES) {
                     const T = page.T(language);
-                    const name = (what) => path.join(folder, `${engine}-${size.width}x${size.height}-${language}-${what}.png`);
+                    const name = (what) =>
+                        path.join(folder, `${engine}-${size.width}x${size.height}-${language}-${what}.png`);
                     const tab = await browsers.open(engine, { ...size, locale });
                     try {
-                        await tab.goto(await folderUrl(page.dir, 'file') + TESTED);
+                        await tab.goto((await folderUrl(page.dir, 'file')) + TESTED);
                         await settled(tab, lines[0]);
                         await tab.screenshot(name('question1'));
-                        for (const key of KEYS)
-                            await tab.press(key);
+                        for (const key of KEYS) await tab.press(key);
                         await settled(tab, T('Your results!'));
                         await tab.screenshot(name('result'));
                         console.log(`${engine} ${size.width}x${size.height} ${language}`);

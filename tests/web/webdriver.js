@@ -10,22 +10,34 @@ const KEYS = { Backspace: '\uE003', Tab: '\uE004', Enter: '\uE007', Control: '\u
 function call(port, method, path, body) {
     const data = body === undefined ? null : JSON.stringify(body);
     return new Promise((resolve, reject) => {
-        const request = http.request({
-            host: '127.0.0.1', port, method, path, timeout: 60000,
-            headers: data ? { 'content-type': 'application/json', 'content-length': Buffer.byteLength(data) } : {},
-        }, (response) => {
-            let text = '';
-            response.setEncoding('utf8');
-            response.on('data', (chunk) => { text += chunk; });
-            response.on('end', () => {
-                const { value } = JSON.parse(text || '{}');
-                if (response.statusCode >= 400)
-                    reject(new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`));
-                else
-                    resolve(value);
-            });
-        });
-        request.on('timeout', () => request.destroy(new Error(`WebDriver ${method} ${path}: no answer in 60 s`)));
+        const request = http.request(
+            {
+                host: '127.0.0.1',
+                port,
+                method,
+                path,
+                timeout: 60000,
+                headers: data
+                    ? { 'content-type': 'application/json', 'content-length': Buffer.byteLength(data) }
+                    : {},
+            },
+            (response) => {
+                let text = '';
+                response.setEncoding('utf8');
+                response.on('data', (chunk) => {
+                    text += chunk;
+                });
+                response.on('end', () => {
+                    const { value } = JSON.parse(text || '{}');
+                    if (response.statusCode >= 400)
+                        reject(new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`));
+                    else resolve(value);
+                });
+            },
+        );
+        request.on('timeout', () =>
+            request.destroy(new Error(`WebDriver ${method} ${path}: no answer in 60 s`)),
+        );
         request.on('error', reject);
         request.end(data);
     });
@@ -38,7 +50,9 @@ class WebDriverSession {
     }
 
     static async start(port, capabilities) {
-        const { sessionId } = await call(port, 'POST', '/session', { capabilities: { alwaysMatch: capabilities } });
+        const { sessionId } = await call(port, 'POST', '/session', {
+            capabilities: { alwaysMatch: capabilities },
+        });
         return new WebDriverSession(port, sessionId);
     }
 
@@ -56,14 +70,19 @@ class WebDriverSession {
 
     // Runs fn in the page with JSON arguments and waits for the promise it returns, if any.
     evaluate(fn, ...args) {
-        return this.command('POST', '/execute/sync', { script: `return (${fn}).apply(null, arguments);`, args });
+        return this.command('POST', '/execute/sync', {
+            script: `return (${fn}).apply(null, arguments);`,
+            args,
+        });
     }
 
     // Presses key while holding the modifiers (e.g. ['Control']).
     async press(key, modifiers = []) {
         const values = [...modifiers, key].map((name) => KEYS[name] || name);
-        const actions = [...values.map((value) => ({ type: 'keyDown', value })),
-            ...values.reverse().map((value) => ({ type: 'keyUp', value }))];
+        const actions = [
+            ...values.map((value) => ({ type: 'keyDown', value })),
+            ...values.reverse().map((value) => ({ type: 'keyUp', value })),
+        ];
         await this.command('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions }] });
     }
 

@@ -26,6 +26,7 @@ private slots:
     void leavesOutWhatIsNotAFile_data();
     void leavesOutWhatIsNotAFile();
     void copiesClipsWhole();
+    void developmentPageHasThePagesBody();
 };
 
 namespace {
@@ -167,6 +168,22 @@ void TestPublish::copiesClipsWhole()
     QFile copy(scratch.filePath("site/clips/kestsound.wav"));
     QVERIFY(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), source.readAll());
+}
+
+// The development page loads the parts one by one; the rest of it is the page, so that what a
+// newcomer works on is what the export publishes.
+void TestPublish::developmentPageHasThePagesBody()
+{
+    const auto body = [](const char *page) {
+        QFile file(QStringLiteral(MATCHMAKER_WEB_DIR "/") + page);
+        const QByteArray text = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return text.mid(text.indexOf("<body>"));
+    };
+    QByteArray development = body("dev.html");
+    development.replace("../../assets/scrollpic.jpg", "pictures/scrollpic.jpg")
+        .replace("../../assets/image1.gif", "pictures/logo.png");
+    QVERIFY(!development.isEmpty());
+    QCOMPARE(development, body("index.html"));
 }
 
 QTEST_GUILESS_MAIN(TestPublish)

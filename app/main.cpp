@@ -91,7 +91,8 @@ int runWithoutDisplay(int argc, char *argv[])
         return CheckCommand::run(command.files(), command.paths(), stdout);
     case CommandLine::Action::ExportWeb:
         return ExportCommand::run({ command.folderPath(), command.files(), command.paths(),
-                                    Application::CatalogueFolder, Application::CatalogueName },
+                                    Application::CatalogueFolder, Application::CatalogueName,
+                                    command.singleFileExport() },
                                   stdout, stderr);
     case CommandLine::Action::UsageError:
         return print(command.output(), stderr, command.exitStatus());

@@ -4,8 +4,8 @@
 // or start markup, and it must read back as the lines the window shows.
 
 #include "Finding.h"
+#include "PageData.h"
 #include "QuizLineReader.h"
-#include "ScriptData.h"
 #include "TextDecoder.h"
 
 #include <QJsonArray>
@@ -38,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QuizText lines = linesOf(data, size);
     const QString name = TextDecoder::decode(lines[0]);
-    QByteArray script;
-    ScriptData::assignment(
-        "MatchMakerQuizzes", {},
-        { "quizzes", 1, [&](std::size_t) { return ScriptData::quiz(name, lines, {}, {}); } },
-        [&](const QByteArray &part) { script += part; });
+    std::string written;
+    PageData::write("{}", {}, { { name.toStdString(), &lines, {}, {} } },
+                    [&](std::string_view part) { written += part; });
+    // The texts' assignment comes first, on a line of its own.
+    const QByteArray script = QByteArray::fromStdString(written.substr(written.find('\n') + 1));
     for (const char byte : script) {
         if (static_cast<unsigned char>(byte) >= 0x80 || byte == '<' || byte == '>' || byte == '&')
             finding("the script holds a byte that could end it or start markup");

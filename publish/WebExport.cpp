@@ -1,28 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "WebExport.h"
 
+#include "Base64.h"
+#include "ExportFile.h"
 #include "ExportFolder.h"
-#include "ExtraQZT.h"
 #include "FileName.h"
 #include "MediaLimits.h"
+#include "PageData.h"
+#include "PageScript.h"
 #include "PageTexts.h"
 #include "RegularFile.h"
-#include "ResultTexts.h"
 #include "ScriptData.h"
+#include "Sha256.h"
 #include "ShowAddresses.h"
+#include "SinglePage.h"
 #include "SoundClips.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QJsonArray>
 
 #include <array>
+#include <map>
 
 namespace {
 
@@ -61,124 +63,65 @@ QImage bannerPicture(const QString &path, QString *problem)
 }
 
 // The parts of the page's script, in the order they run: the engine, then the player's parts, each
-// one concern, and last the controller that joins them. web/dev.html loads them in this order.
+// one concern, and last the controller that joins them. web/dev.html loads them in this order. The
+// page as one file runs media.js first, which places its pictures and clips once they are read.
 constexpr auto PlayerParts = std::to_array<const char *>(
     { "engine.js", "texts.js", "view.js", "banner.js", "switches.js", "picture.js", "controller.js" });
 
-// A part or the style sheet as the page loads it: without indentation, blank lines and lines
-// holding only a comment, so that what the sources say to their reader costs the page nothing.
-// Safe because no part has text that spans lines (eslint.config.js forbids it), nor the sheet.
-QByteArray withoutComments(const QByteArray &source)
+std::string compiled(const QString &file)
 {
-    QByteArray script;
-    for (const QByteArray &line : source.split('\n')) {
-        const QByteArray code = line.trimmed();
-        const bool comment
-            = code.startsWith("//") || (code.startsWith("/*") && code.indexOf("*/") == code.size() - 2);
-        if (!code.isEmpty() && !comment)
-            script += code + '\n';
-    }
-    return script;
+    QFile page(QStringLiteral(":/web/") + file);
+    page.open(QIODevice::ReadOnly);
+    return page.readAll().toStdString();
 }
 
-// The numbers of the quiz's rules and the engine's words in English (the page translates them by
-// its texts), so that the page's engine holds no copy of either.
-QJsonObject engineRules()
+QByteArray bytesOf(std::string_view text)
 {
-    QJsonArray ties;
-    for (const char *tie : ResultTexts::Ties)
-        ties.append(tie ? QJsonValue(tie) : QJsonValue());
-    const QJsonObject texts { { "title", ResultTexts::Title },
-                              { "prompt", ResultTexts::Prompt },
-                              { "noWinnerPrompt", ResultTexts::NoWinnerPrompt },
-                              { "noWinnerName", ResultTexts::NoWinnerName },
-                              { "detail", ResultTexts::Detail },
-                              { "ties", ties } };
-    return { { "questions", static_cast<int>(QuizQuestionCount) },
-             { "blockLines", static_cast<int>(QuizBlockLines) },
-             { "nameLine", static_cast<int>(QuizNameLine) },
-             { "largestTally", ExtraQZT::LargestTally },
-             { "texts", texts } };
+    return QByteArray(text.data(), qsizetype(text.size()));
 }
 
-// The page, its data and what it shows, written into the new folder.
-class PageWriter
+std::vector<PageScript::Source> playerParts(bool singleFile)
+{
+    std::vector<PageScript::Source> parts;
+    if (singleFile)
+        parts.push_back({ "media.js", compiled(QStringLiteral("media.js")) });
+    for (const char *part : PlayerParts)
+        parts.push_back({ part, compiled(QLatin1String(part)) });
+    return parts;
+}
+
+// What the page shows, read and checked: the pictures prepared as the page draws them and the
+// clips that pass the window's limits; what cannot be used is left out with a warning.
+class PageMedia
 {
 public:
-    PageWriter(ExportFolder &folder, const WebExport::Sources &sources, QStringList &warnings)
-        : folder(folder), sources(sources), warnings(warnings)
+    PageMedia(const std::vector<WebExport::Quiz> &quizzes, const WebExport::Sources &sources,
+              QStringList &warnings)
+        : sources(sources), warnings(warnings)
     {
-    }
-
-    // Each file a page loads before its first paint costs it a round trip: the style goes inside
-    // the page, the engine and the player's parts go out as one script, the texts and the quizzes
-    // as the other.
-    void writePage()
-    {
-        folder.write("index.html", pageWithStyle());
-        QByteArrayList names;
-        QByteArray joined;
-        for (const char *part : PlayerParts) {
-            names << part;
-            joined += withoutComments(compiled(part));
-        }
-        folder.write("player.js",
-                     "// SPDX-License-Identifier: MIT\n// The page's script: publish/web/" + names.join(", ")
-                         + " of Brindlecast Match Maker, without their comments.\n" + joined);
-    }
-
-    // The quizzes' text goes out a quiz at a time, straight from their lines.
-    void writeData(const std::vector<WebExport::Quiz> &quizzes)
-    {
-        std::vector<QuizClips> clipsOfQuiz;
-        clipsOfQuiz.reserve(quizzes.size());
+        quizzesClips.reserve(quizzes.size());
         for (const WebExport::Quiz &quiz : quizzes)
-            clipsOfQuiz.push_back(quizClips(quiz));
-        const QJsonObject data { { "banner", banner() },
-                                 { "scrollpic",
-                                   designPicture("scrollpic.jpg", BannerPixels, "pictures/scrollpic.jpg") },
-                                 { "logo", designPicture("logo-2x.png", {}, "pictures/logo.png") },
-                                 { "rules", engineRules() },
-                                 { "web", ShowAddresses::Web },
-                                 { "contact", ShowAddresses::Contact } };
-        const QJsonObject texts = PageTexts::tables(sources.catalogueFolder, sources.catalogueName);
-        const ScriptData::Items shown { QStringLiteral("quizzes"), quizzes.size(), [&](std::size_t i) {
-                                           const WebExport::Quiz &quiz = quizzes[i];
-                                           return ScriptData::quiz(quiz.name, quiz.lines,
-                                                                   clipsOfQuiz[i].names,
-                                                                   clipsOfQuiz[i].noWinner);
-                                       } };
-        folder.write("quizzes.js", [&](const ScriptData::Part &add) {
-            add(ScriptData::assignment("MatchMakerTexts", texts));
-            ScriptData::assignment("MatchMakerQuizzes", data, shown, add);
-        });
-    }
-
-private:
-    static QByteArray compiled(const char *file)
-    {
-        QFile page(QStringLiteral(":/web/") + file);
-        page.open(QIODevice::ReadOnly);
-        return page.readAll();
-    }
-
-    // The page with its style sheet written into it, without the sheet's comments; the
-    // Content-Security-Policy then allows the sheet by its hash instead of by its file.
-    static QByteArray pageWithStyle()
-    {
-        const QByteArray style = withoutComments(compiled("style.css"));
-        const QByteArray hash = QCryptographicHash::hash(style, QCryptographicHash::Sha256).toBase64();
-        return compiled("index.html")
-            .replace(R"(<link rel="stylesheet" href="style.css">)", "<style>" + style + "</style>")
-            .replace("style-src 'self'", "style-src 'sha256-" + hash + "'");
+            quizzesClips.push_back(quizClips(quiz));
+        readBanner();
+        scrollpic = { "image/jpeg", designPicture("scrollpic.jpg", BannerPixels, "jpeg") };
+        logo = { "image/png", designPicture("logo-2x.png", {}, "png") };
     }
 
     struct QuizClips
     {
-        std::array<QString, QuizAnswerCount> names;
-        QString noWinner;
+        std::array<std::string, QuizAnswerCount> names; // file names, empty: none
+        std::string noWinner;
     };
 
+    std::vector<QuizClips> quizzesClips;
+    // Each clip that passes, by its file name, and their names in the order the quizzes use them.
+    std::map<std::string, SinglePage::Media> clips;
+    std::vector<std::string> clipOrder;
+    std::vector<SinglePage::Media> banner;
+    SinglePage::Media scrollpic;
+    SinglePage::Media logo;
+
+private:
     QuizClips quizClips(const WebExport::Quiz &quiz)
     {
         QuizClips clips;
@@ -194,33 +137,33 @@ private:
         return clips;
     }
 
-    // clips/FILE once it passes the window's limits; empty, with one warning, when it does not.
-    QString clip(const char *file)
+    // FILE once it passes the window's limits; empty, with one warning, when it does not.
+    std::string clip(const char *file)
     {
-        if (const auto known = clips.constFind(file); known != clips.cend())
-            return *known;
+        if (const auto known = looked.find(file); known != looked.end())
+            return known->second;
         const QString path = QDir(sources.dataFolder).filePath(file);
         QFile source;
         QString problem = RegularFile::open(path, source);
         if (problem.isEmpty())
             problem = MediaLimits::clipProblem(source);
-        QString written;
+        std::string used;
         if (problem.isEmpty()) {
-            written = QStringLiteral("clips/") + file;
-            folder.write(written, source.readAll());
+            used = file;
+            clips[used] = { "audio/wav", source.readAll().toStdString() };
+            clipOrder.push_back(used);
         } else {
             warnings << WebExport::tr("Cannot use the sound clip \"%1\" (%2): %3; its result stays silent")
                             .arg(file, QFileInfo(path).absoluteFilePath(), problem);
         }
-        clips.insert(file, written);
-        return written;
+        looked[file] = used;
+        return used;
     }
 
-    // The ten pictures by number; a missing or refused one is null, and the banner keeps its
+    // The ten pictures by number; a missing or refused one is empty, and the banner keeps its
     // picture when it draws it, as the window's does.
-    QJsonArray banner()
+    void readBanner()
     {
-        QJsonArray pictures;
         for (int number = 1; number <= BannerPictures; ++number) {
             const QString path = QDir(sources.dataFolder).filePath(QStringLiteral("%1.jpg").arg(number));
             QString problem;
@@ -228,33 +171,120 @@ private:
             if (image.isNull()) {
                 warnings << WebExport::tr("Cannot use the banner picture \"%1\" (%2): %3")
                                 .arg(QFileInfo(path).fileName(), QFileInfo(path).absoluteFilePath(), problem);
-                pictures.append(QJsonValue());
+                banner.emplace_back();
                 continue;
             }
-            const QString written = QStringLiteral("pictures/%1.jpg").arg(number);
-            folder.write(written, encoded(image, "jpeg"));
-            pictures.append(written);
+            banner.push_back({ "image/jpeg", encoded(image, "jpeg").toStdString() });
         }
-        return pictures;
     }
 
-    // A picture of the design, compiled in, written as written says (JPEG or PNG); scaled to
-    // size where one is given.
-    QString designPicture(const QString &name, QSize size, const QString &written)
+    // A picture of the design, compiled in, encoded in format; scaled to size where one is given.
+    static std::string designPicture(const QString &name, QSize size, const char *format)
     {
         QImage image(QStringLiteral(":/web/assets/") + name);
         if (size.isValid())
             image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        folder.write(written, encoded(image, written.endsWith(QLatin1String(".png")) ? "png" : "jpeg"));
-        return written;
+        return encoded(image, format).toStdString();
     }
 
-    ExportFolder &folder;
     const WebExport::Sources &sources;
     QStringList &warnings;
-    // Each clip's place in the folder once looked at; empty for one that was left out.
-    QHash<QString, QString> clips;
+    // Each clip's file name once looked at; empty for one that was left out.
+    std::map<std::string, std::string> looked;
 };
+
+std::string pageTexts(const WebExport::Sources &sources)
+{
+    return ScriptData::json(PageTexts::tables(sources.catalogueFolder, sources.catalogueName)).toStdString();
+}
+
+std::string base64Hash(std::string_view bytes)
+{
+    const Sha256::Digest hash = Sha256::of(bytes);
+    return Base64::encode(std::string_view(reinterpret_cast<const char *>(hash.data()), hash.size()));
+}
+
+// The page with its style sheet written into it, without the sheet's comments; the
+// Content-Security-Policy then allows the sheet by its hash instead of by its file.
+QByteArray pageWithStyle()
+{
+    const std::string style = PageScript::withoutComments(compiled(QStringLiteral("style.css")));
+    return bytesOf(compiled(QStringLiteral("index.html")))
+        .replace(R"(<link rel="stylesheet" href="style.css">)", bytesOf("<style>" + style + "</style>"))
+        .replace("style-src 'self'", bytesOf("style-src 'sha256-" + base64Hash(style) + "'"));
+}
+
+// The page, its data and what it shows, written into the new folder. Each file a page loads
+// before its first paint costs it a round trip: the style goes inside the page, the engine and
+// the player's parts go out as one script, the texts and the quizzes as the other.
+void writeFolder(ExportFolder &folder, const std::vector<WebExport::Quiz> &quizzes,
+                 const WebExport::Sources &sources, QStringList &warnings)
+{
+    folder.write("index.html", pageWithStyle());
+    folder.write("player.js", bytesOf(PageScript::player(playerParts(false))));
+
+    const PageMedia media(quizzes, sources, warnings);
+    for (const std::string &file : media.clipOrder)
+        folder.write(QString::fromStdString("clips/" + file), bytesOf(media.clips.at(file).bytes));
+    PageData::Page shown { {},
+                           "pictures/scrollpic.jpg",
+                           "pictures/logo.png",
+                           ShowAddresses::Web.toStdString(),
+                           ShowAddresses::Contact.toStdString() };
+    for (std::size_t i = 0; i < media.banner.size(); ++i) {
+        if (media.banner[i].bytes.empty()) {
+            shown.banner.emplace_back();
+            continue;
+        }
+        shown.banner.push_back("pictures/" + std::to_string(i + 1) + ".jpg");
+        folder.write(QString::fromStdString(shown.banner.back()), bytesOf(media.banner[i].bytes));
+    }
+    folder.write("pictures/scrollpic.jpg", bytesOf(media.scrollpic.bytes));
+    folder.write("pictures/logo.png", bytesOf(media.logo.bytes));
+    const auto placed = [](const std::string &file) { return file.empty() ? file : "clips/" + file; };
+    std::vector<PageData::Quiz> data;
+    for (std::size_t i = 0; i < quizzes.size(); ++i) {
+        PageData::Quiz quiz {
+            quizzes[i].name.toStdString(), &quizzes[i].lines, {}, placed(media.quizzesClips[i].noWinner)
+        };
+        for (std::size_t k = 0; k < QuizAnswerCount; ++k)
+            quiz.clips[k] = placed(media.quizzesClips[i].names[k]);
+        data.push_back(std::move(quiz));
+    }
+    const std::string texts = pageTexts(sources);
+    folder.write("quizzes.js", [&](const auto &add) {
+        PageData::write(texts, shown, data, [&](std::string_view part) { add(bytesOf(part)); });
+    });
+}
+
+// The single file's input: the page's parts, its texts, the quizzes and what they show.
+SinglePage::Input singlePage(const std::vector<WebExport::Quiz> &quizzes, const WebExport::Sources &sources,
+                             QStringList &warnings)
+{
+    PageMedia media(quizzes, sources, warnings);
+    SinglePage::Input input { compiled(QStringLiteral("index.html")),
+                              compiled(QStringLiteral("style.css")),
+                              playerParts(true),
+                              pageTexts(sources),
+                              ShowAddresses::Web.toStdString(),
+                              ShowAddresses::Contact.toStdString(),
+                              std::move(media.banner),
+                              std::move(media.scrollpic),
+                              std::move(media.logo),
+                              {},
+                              std::move(media.clips) };
+    for (std::size_t i = 0; i < quizzes.size(); ++i)
+        input.quizzes.push_back({ quizzes[i].name.toStdString(), &quizzes[i].lines,
+                                  media.quizzesClips[i].names, media.quizzesClips[i].noWinner });
+    return input;
+}
+
+QString tooMuchText()
+{
+    return WebExport::tr("the quizzes hold more than %1 MiB of text, more than one page may hold; "
+                         "publish them in smaller groups.")
+        .arg(WebExport::MaxQuizBytes / 1024 / 1024);
+}
 
 } // namespace
 
@@ -269,11 +299,8 @@ WebExport::Result WebExport::write(const QString &folderName, const std::vector<
 {
     Result result;
     if (quizBytes(quizzes) > MaxQuizBytes) {
-        result.error = tr("Cannot publish the web page in \"%1\": %2")
-                           .arg(FileName::shown(folderName),
-                                tr("the quizzes hold more than %1 MiB of text, more than one page may hold; "
-                                   "publish them in smaller groups.")
-                                    .arg(MaxQuizBytes / 1024 / 1024));
+        result.error
+            = tr("Cannot publish the web page in \"%1\": %2").arg(FileName::shown(folderName), tooMuchText());
         return result;
     }
     std::vector<std::string> quizFiles;
@@ -281,9 +308,7 @@ WebExport::Result WebExport::write(const QString &folderName, const std::vector<
         quizFiles.push_back(FileName::toNativePath(file));
     ExportFolder folder(FileName::toNativePath(folderName), MarkerFile, quizFiles, options.stop);
     if (folder.open()) {
-        PageWriter page(folder, sources, result.warnings);
-        page.writePage();
-        page.writeData(quizzes);
+        writeFolder(folder, quizzes, sources, result.warnings);
         folder.commit();
     }
     result.warnings << folder.warnings();
@@ -293,6 +318,30 @@ WebExport::Result WebExport::write(const QString &folderName, const std::vector<
         return result;
     }
     result.indexPath = FileName::fromNative(folder.placed("index.html"));
+    return result;
+}
+
+WebExport::Result WebExport::writeSingleFile(const QString &fileName, const std::vector<Quiz> &quizzes,
+                                             const Sources &sources, const Options &options)
+{
+    Result result;
+    if (quizBytes(quizzes) > MaxQuizBytes) {
+        result.error
+            = tr("Cannot publish the web page as \"%1\": %2").arg(FileName::shown(fileName), tooMuchText());
+        return result;
+    }
+    ExportFile file(FileName::toNativePath(fileName), SinglePage::Marker, options.stop);
+    if (file.open()) {
+        const SinglePage::Input input = singlePage(quizzes, sources, result.warnings);
+        file.write([&](const ExportFile::Part &add) { SinglePage::write(input, add); });
+        file.commit();
+    }
+    if (!file.error().isEmpty()) {
+        result.error
+            = tr("Cannot publish the web page as \"%1\": %2").arg(FileName::shown(fileName), file.error());
+        return result;
+    }
+    result.indexPath = FileName::fromNative(file.placed());
     return result;
 }
 

@@ -68,6 +68,11 @@ public:
     static Result write(const QString &folder, const std::vector<Quiz> &quizzes, const Sources &sources);
     static Result write(const QString &folder, const std::vector<Quiz> &quizzes, const Sources &sources,
                         const Options &options);
+    // The same page as one file, file, that holds its pictures and clips (SinglePage). The file
+    // must not exist or be one this program wrote so (it holds SinglePage::Marker); it is replaced
+    // in one step once the new one is whole. Result::indexPath is the file.
+    static Result writeSingleFile(const QString &file, const std::vector<Quiz> &quizzes,
+                                  const Sources &sources, const Options &options);
     // The text of the quizzes' lines, in bytes.
     static qint64 quizBytes(const std::vector<Quiz> &quizzes);
 };

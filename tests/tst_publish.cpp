@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "PageData.h"
 #include "PageTexts.h"
-#include "ScriptData.h"
 #include "TestFiles.h"
 #include "TextDecoder.h"
 #include "WebExport.h"
@@ -64,12 +64,11 @@ void TestPublish::quizDataCannotBreakOut()
     QFETCH(QByteArray, line);
     QuizText lines;
     lines.fill(line.toStdString());
-    QByteArray script;
-    ScriptData::assignment(
-        "MatchMakerQuizzes", { { "web", QString::fromUtf8(line) } },
-        { "quizzes", 1,
-          [&](std::size_t) { return ScriptData::quiz(QString::fromUtf8(line), lines, {}, {}); } },
-        [&](const QByteArray &part) { script += part; });
+    std::string written;
+    PageData::write("{}", { {}, {}, {}, line.toStdString(), {} }, { { line.toStdString(), &lines, {}, {} } },
+                    [&](std::string_view part) { written += part; });
+    // The texts' assignment comes first, on a line of its own.
+    const QByteArray script = QByteArray::fromStdString(written.substr(written.find('\n') + 1));
 
     for (const char byte : script)
         QVERIFY2(static_cast<unsigned char>(byte) < 0x80 && byte != '<' && byte != '>' && byte != '&',

@@ -12,14 +12,24 @@
 
 CommandLine::CommandLine(const QStringList &arguments, const QString &startDirectory)
 {
+    // --export-web --single-file OUT.html FILE...: the folder's option takes the next argument as its
+    // value, so the single file's form is taken apart before the parser sees it.
+    QStringList given = arguments;
+    const qsizetype exportAt = given.indexOf(QStringLiteral("--export-web"));
+    const bool singleFileForm = exportAt >= 0 && exportAt + 1 < given.size()
+        && (given[exportAt + 1] == QLatin1String("--single-file")
+            || given[exportAt + 1].startsWith(QLatin1String("--single-file=")));
+    if (singleFileForm)
+        given.removeAt(exportAt);
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList { "h", "help" });
     const QCommandLineOption version(QStringList { "v", "version" });
     const QCommandLineOption check("check");
     const QCommandLineOption edit("edit");
     const QCommandLineOption exportWeb("export-web", QString(), QStringLiteral("DIR"));
-    parser.addOptions({ help, version, check, edit, exportWeb });
-    if (!parser.parse(arguments)) {
+    const QCommandLineOption singleFileOption("single-file", QString(), QStringLiteral("OUT.html"));
+    parser.addOptions({ help, version, check, edit, exportWeb, singleFileOption });
+    if (!parser.parse(given)) {
         fail(parser.errorText());
         return;
     }
@@ -34,18 +44,27 @@ CommandLine::CommandLine(const QStringList &arguments, const QString &startDirec
     typed = parser.positionalArguments();
     for (const QString &file : typed)
         resolved << QDir(startDirectory).absoluteFilePath(file);
-    if (parser.isSet(exportWeb)) {
-        typedFolder = parser.value(exportWeb);
+    const bool exporting = parser.isSet(exportWeb) || singleFileForm;
+    if (exporting) {
+        singleFile = singleFileForm;
+        typedFolder = parser.value(singleFileForm ? singleFileOption : exportWeb);
         folder = QDir(startDirectory).absoluteFilePath(typedFolder);
     }
-    const int commands = int(parser.isSet(check)) + int(parser.isSet(edit)) + int(parser.isSet(exportWeb));
-    if (commands > 1)
+    const int commands = int(parser.isSet(check)) + int(parser.isSet(edit)) + int(exporting);
+    if (parser.isSet(singleFileOption) && !singleFileForm)
+        fail(tr(
+            "--single-file is given right after --export-web: --export-web --single-file OUT.html FILE..."));
+    else if (commands > 1)
         fail(tr("Only one of --check, --edit and --export-web can be given."));
-    else if (parser.isSet(exportWeb) && typedFolder.isEmpty())
+    else if (singleFile && typedFolder.isEmpty())
+        fail(tr(R"(--single-file needs the name of the page's file, and "" names none.)"));
+    else if (exporting && typedFolder.isEmpty())
         fail(tr(R"(--export-web needs a folder, and "" names none; for the current folder, give ".".)"));
-    else if (parser.isSet(exportWeb) && typed.isEmpty())
+    else if (singleFile && typed.isEmpty())
+        fail(tr("--export-web --single-file needs at least one quiz file after the page's file."));
+    else if (exporting && typed.isEmpty())
         fail(tr("--export-web needs at least one quiz file after its folder."));
-    else if (parser.isSet(exportWeb))
+    else if (exporting)
         chosen = Action::ExportWeb;
     else if (parser.isSet(check) && typed.isEmpty())
         fail(tr("--check needs at least one quiz file."));
@@ -102,6 +121,7 @@ QString CommandLine::helpText()
               "       matchmaker --check FILE...\n"
               "       matchmaker --edit [FILE]\n"
               "       matchmaker --export-web DIR FILE...\n"
+              "       matchmaker --export-web --single-file OUT.html FILE...\n"
               "\n"
               "Brindlecast Match Maker: which cast member are you most compatible with?\n"
               "\n"
@@ -113,6 +133,9 @@ QString CommandLine::helpText()
               "  --export-web DIR FILE...\n"
               "                   publish the quizzes as a web page in the folder DIR, which\n"
               "                   plays them in any browser; prints the page's path\n"
+              "  --export-web --single-file OUT.html FILE...\n"
+              "                   publish the same page as the one file OUT.html, which holds\n"
+              "                   its pictures and clips; replaces only a file it wrote\n"
               "  -h, --help       show this help\n"
               "  -v, --version    show the version\n"
               "\n"

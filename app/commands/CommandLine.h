@@ -9,6 +9,7 @@
 //   matchmaker --check FILE...   check quiz files, print what is wrong, open no window
 //   matchmaker --edit [FILE]     write or change a quiz in the quiz editor
 //   matchmaker --export-web DIR FILE...   publish quizzes as a web page in the folder DIR
+//   matchmaker --export-web --single-file OUT.html FILE...   the same page as one file
 //   matchmaker --help | --version
 // It is read before the application object exists, so that help, the version, the checker and
 // a mistyped command need no display.
@@ -36,6 +37,8 @@ public:
     // The folder of --export-web as it was typed, and as a path.
     const QString &folderAsTyped() const { return typedFolder; }
     const QString &folderPath() const { return folder; }
+    // Whether --export-web writes one file (--single-file OUT.html), which folderPath() then names.
+    bool singleFileExport() const { return singleFile; }
 
     // For help, the version and a usage error: what to print (a usage error goes to standard
     // error) and the exit status.
@@ -52,5 +55,6 @@ private:
     QStringList resolved;
     QString typedFolder;
     QString folder;
+    bool singleFile = false;
     QString problem;
 };

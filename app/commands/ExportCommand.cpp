@@ -140,9 +140,10 @@ int ExportCommand::run(const Request &request, std::FILE *out, std::FILE *err)
         printLine(err, tr("matchmaker: nothing was published, as a quiz file has an error."));
         return 1;
     }
-    const WebExport::Result result = WebExport::write(
-        request.folder, *quizzes, { QStringLiteral("."), request.catalogueFolder, request.catalogueName },
-        { request.paths, &stop });
+    const WebExport::Sources sources { QStringLiteral("."), request.catalogueFolder, request.catalogueName };
+    const WebExport::Result result = request.singleFile
+        ? WebExport::writeSingleFile(request.folder, *quizzes, sources, { request.paths, &stop })
+        : WebExport::write(request.folder, *quizzes, sources, { request.paths, &stop });
     if (!result.error.isEmpty() && stop.requested())
         watch.waitForEnd();
     for (const QString &warning : result.warnings)

@@ -21,6 +21,7 @@ public:
         QStringList paths; // and as paths
         QString catalogueFolder;
         QString catalogueName;
+        bool singleFile = false; // folder then names the page's one file (--single-file)
     };
 
     // Prints the path of the page to out and returns 0; prints findings, what was left out and

@@ -87,10 +87,27 @@
         <translation>--export-web braucht nach seinem Ordner mindestens eine Quizdatei.</translation>
     </message>
     <message>
+        <source>--export-web needs a folder, and &quot;&quot; names none; for the current folder, give &quot;.&quot;.</source>
+        <translation>--export-web braucht einen Ordner, und „“ nennt keinen; für den aktuellen Ordner gib „.“ an.</translation>
+    </message>
+    <message>
+        <source>--single-file is given right after --export-web: --export-web --single-file OUT.html FILE...</source>
+        <translation>--single-file steht direkt nach --export-web: --export-web --single-file SEITE.html DATEI...</translation>
+    </message>
+    <message>
+        <source>--single-file needs the name of the page&apos;s file, and &quot;&quot; names none.</source>
+        <translation>--single-file braucht den Namen der Datei der Seite, und &quot;&quot; nennt keinen.</translation>
+    </message>
+    <message>
+        <source>--export-web --single-file needs at least one quiz file after the page&apos;s file.</source>
+        <translation>--export-web --single-file braucht nach der Datei der Seite mindestens eine Quizdatei.</translation>
+    </message>
+    <message>
         <source>Usage: matchmaker [FILE]
        matchmaker --check FILE...
        matchmaker --edit [FILE]
        matchmaker --export-web DIR FILE...
+       matchmaker --export-web --single-file OUT.html FILE...
 
 Brindlecast Match Maker: which cast member are you most compatible with?
 
@@ -102,6 +119,9 @@ Brindlecast Match Maker: which cast member are you most compatible with?
   --export-web DIR FILE...
                    publish the quizzes as a web page in the folder DIR, which
                    plays them in any browser; prints the page&apos;s path
+  --export-web --single-file OUT.html FILE...
+                   publish the same page as the one file OUT.html, which holds
+                   its pictures and clips; replaces only a file it wrote
   -h, --help       show this help
   -v, --version    show the version
 
@@ -111,6 +131,7 @@ A mistake in the command exits with status 2.
         matchmaker --check DATEI...
         matchmaker --edit [DATEI]
         matchmaker --export-web ORDNER DATEI...
+        matchmaker --export-web --single-file SEITE.html DATEI...
 
 Brindlecast-Partnertest: Zu welcher Figur passt du am besten?
 
@@ -123,15 +144,15 @@ Brindlecast-Partnertest: Zu welcher Figur passt du am besten?
   --export-web ORDNER DATEI...
                     die Quizze als Webseite im Ordner ORDNER veröffentlichen,
                     die sie in jedem Browser spielt; gibt den Pfad der Seite aus
+  --export-web --single-file SEITE.html DATEI...
+                    dieselbe Seite als die eine Datei SEITE.html veröffentlichen,
+                    die ihre Bilder und Klänge enthält; ersetzt nur eine Datei,
+                    die es selbst geschrieben hat
   -h, --help        diese Hilfe anzeigen
   -v, --version     die Version anzeigen
 
 Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
 </translation>
-    </message>
-    <message>
-        <source>--export-web needs a folder, and &quot;&quot; names none; for the current folder, give &quot;.&quot;.</source>
-        <translation>--export-web braucht einen Ordner, und „“ nennt keinen; für den aktuellen Ordner gib „.“ an.</translation>
     </message>
 </context>
 <context>
@@ -178,6 +199,45 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>matchmaker: interrupted once the page was in place; it stays published.</source>
         <translation>matchmaker: Unterbrochen, als die Seite schon an ihrem Platz war; sie bleibt veröffentlicht.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>%1 (%2).</source>
+        <translation>%1 (%2).</translation>
+    </message>
+    <message>
+        <source>it cannot be looked at</source>
+        <translation>sie kann nicht angesehen werden</translation>
+    </message>
+    <message>
+        <source>it is a link; give the file itself, or a new name.</source>
+        <translation>sie ist eine Verknüpfung; gib die Datei selbst oder einen neuen Namen an.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file.</source>
+        <translation>sie ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>it is not a page this program wrote as one file; give a new name, or the file of an earlier export.</source>
+        <translation>sie ist keine Seite, die dieses Programm als eine Datei geschrieben hat; gib einen neuen Namen oder die Datei eines früheren Exports an.</translation>
+    </message>
+    <message>
+        <source>the export was interrupted.</source>
+        <translation>der Export wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>nothing can be written in &quot;%1&quot;</source>
+        <translation>in &quot;%1&quot; kann nichts geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>sie kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced</source>
+        <translation>sie kann nicht ersetzt werden</translation>
     </message>
 </context>
 <context>
@@ -880,6 +940,10 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     <message>
         <source>the quizzes hold more than %1 MiB of text, more than one page may hold; publish them in smaller groups.</source>
         <translation>die Quizze enthalten mehr als %1 MiB Text, mehr als eine Seite enthalten darf; veröffentliche sie in kleineren Gruppen.</translation>
+    </message>
+    <message>
+        <source>Cannot publish the web page as &quot;%1&quot;: %2</source>
+        <translation>Die Webseite kann nicht als &quot;%1&quot; veröffentlicht werden: %2</translation>
     </message>
 </context>
 <context>

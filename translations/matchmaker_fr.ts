@@ -87,10 +87,27 @@
         <translation>--export-web demande au moins un fichier de quiz après son dossier.</translation>
     </message>
     <message>
+        <source>--export-web needs a folder, and &quot;&quot; names none; for the current folder, give &quot;.&quot;.</source>
+        <translation>--export-web demande un dossier, et « » n’en nomme aucun ; pour le dossier actuel, indiquez « . ».</translation>
+    </message>
+    <message>
+        <source>--single-file is given right after --export-web: --export-web --single-file OUT.html FILE...</source>
+        <translation>--single-file se donne juste après --export-web : --export-web --single-file PAGE.html FICHIER...</translation>
+    </message>
+    <message>
+        <source>--single-file needs the name of the page&apos;s file, and &quot;&quot; names none.</source>
+        <translation>--single-file demande le nom du fichier de la page, et &quot;&quot; n’en nomme aucun.</translation>
+    </message>
+    <message>
+        <source>--export-web --single-file needs at least one quiz file after the page&apos;s file.</source>
+        <translation>--export-web --single-file demande au moins un fichier de quiz après le fichier de la page.</translation>
+    </message>
+    <message>
         <source>Usage: matchmaker [FILE]
        matchmaker --check FILE...
        matchmaker --edit [FILE]
        matchmaker --export-web DIR FILE...
+       matchmaker --export-web --single-file OUT.html FILE...
 
 Brindlecast Match Maker: which cast member are you most compatible with?
 
@@ -102,6 +119,9 @@ Brindlecast Match Maker: which cast member are you most compatible with?
   --export-web DIR FILE...
                    publish the quizzes as a web page in the folder DIR, which
                    plays them in any browser; prints the page&apos;s path
+  --export-web --single-file OUT.html FILE...
+                   publish the same page as the one file OUT.html, which holds
+                   its pictures and clips; replaces only a file it wrote
   -h, --help       show this help
   -v, --version    show the version
 
@@ -111,6 +131,7 @@ A mistake in the command exits with status 2.
         matchmaker --check FICHIER...
         matchmaker --edit [FICHIER]
         matchmaker --export-web DOSSIER FICHIER...
+        matchmaker --export-web --single-file PAGE.html FICHIER...
 
 Brindlecast – Test d’affinités : avec quel personnage êtes-vous le plus compatible ?
 
@@ -123,15 +144,15 @@ Brindlecast – Test d’affinités : avec quel personnage êtes-vous le plus co
   --export-web DOSSIER FICHIER...
                       publier les quiz comme page web dans le dossier DOSSIER,
                       jouable dans tout navigateur ; affiche le chemin de la page
+  --export-web --single-file PAGE.html FICHIER...
+                      publier la même page en un seul fichier PAGE.html, qui
+                      contient ses images et ses sons ; ne remplace qu’un
+                      fichier qu’il a écrit
   -h, --help          afficher cette aide
   -v, --version       afficher la version
 
 Une commande erronée se termine avec le code 2.
 </translation>
-    </message>
-    <message>
-        <source>--export-web needs a folder, and &quot;&quot; names none; for the current folder, give &quot;.&quot;.</source>
-        <translation>--export-web demande un dossier, et « » n’en nomme aucun ; pour le dossier actuel, indiquez « . ».</translation>
     </message>
 </context>
 <context>
@@ -178,6 +199,45 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>matchmaker: interrupted once the page was in place; it stays published.</source>
         <translation>matchmaker : interrompu alors que la page était déjà en place ; elle reste publiée.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>%1 (%2).</source>
+        <translation>%1 (%2).</translation>
+    </message>
+    <message>
+        <source>it cannot be looked at</source>
+        <translation>il ne peut pas être examiné</translation>
+    </message>
+    <message>
+        <source>it is a link; give the file itself, or a new name.</source>
+        <translation>c’est un lien ; donnez le fichier lui-même, ou un nouveau nom.</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file.</source>
+        <translation>c’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>it is not a page this program wrote as one file; give a new name, or the file of an earlier export.</source>
+        <translation>ce n’est pas une page que ce programme a écrite en un seul fichier ; donnez un nouveau nom, ou le fichier d’un export précédent.</translation>
+    </message>
+    <message>
+        <source>the export was interrupted.</source>
+        <translation>l’export a été interrompu.</translation>
+    </message>
+    <message>
+        <source>nothing can be written in &quot;%1&quot;</source>
+        <translation>rien ne peut être écrit dans « %1 »</translation>
+    </message>
+    <message>
+        <source>it cannot be written</source>
+        <translation>il ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>it cannot be replaced</source>
+        <translation>il ne peut pas être remplacé</translation>
     </message>
 </context>
 <context>
@@ -880,6 +940,10 @@ Une commande erronée se termine avec le code 2.
     <message>
         <source>the quizzes hold more than %1 MiB of text, more than one page may hold; publish them in smaller groups.</source>
         <translation>les quiz contiennent plus de %1 Mio de texte, plus qu’une page ne peut en contenir ; publiez-les en groupes plus petits.</translation>
+    </message>
+    <message>
+        <source>Cannot publish the web page as &quot;%1&quot;: %2</source>
+        <translation>Impossible de publier la page web sous « %1 » : %2</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,19 @@ void TestCommandLine::parse_data()
     QTest::newRow("export without a folder")
         << QStringList { "--export-web" } << Action::UsageError << QStringList()
         << "matchmaker: Missing value after '--export-web'.\n" + usage;
+    QTest::newRow("export as one file")
+        << QStringList { "--export-web", "--single-file", "quiz.html", "a.qzt" } << Action::ExportWeb
+        << QStringList { "/start/a.qzt" } << "";
+    QTest::newRow("one file without a quiz")
+        << QStringList { "--export-web", "--single-file", "quiz.html" } << Action::UsageError << QStringList()
+        << "matchmaker: --export-web --single-file needs at least one quiz file after the page's file.\n"
+            + usage;
+    QTest::newRow("one file without --export-web")
+        << QStringList { "--single-file", "quiz.html", "a.qzt" } << Action::UsageError
+        << QStringList { "/start/a.qzt" }
+        << "matchmaker: --single-file is given right after --export-web: --export-web --single-file OUT.html "
+           "FILE...\n"
+            + usage;
     QTest::newRow("two quizzes") << QStringList { "a", "b" } << Action::UsageError
                                  << QStringList { "/start/a", "/start/b" }
                                  << "matchmaker: Only one quiz file can be opened at a time.\n" + usage;
@@ -192,6 +205,10 @@ void TestCommandLine::parse()
     QCOMPARE(command.paths(), paths);
     QCOMPARE(command.output().left(output.size()), output);
     QCOMPARE(command.exitStatus(), action == Action::UsageError ? 2 : 0);
+    QCOMPARE(command.singleFileExport(),
+             arguments.mid(0, 2) == QStringList({ "--export-web", "--single-file" }));
+    if (action == Action::ExportWeb)
+        QCOMPARE(command.folderPath(), "/start/" + arguments[arguments.size() - paths.size() - 1]);
 }
 
 // The program run from a scratch folder holding good.qzt, warn.qzt, short.qzt, and caf\xE9.qzt and

@@ -4,6 +4,7 @@
 // exported page, a local web server, waiting for a state, and the results that the page's own
 // engine (publish/web/engine.js, which web_engine_diff holds equal to the program's) works out.
 'use strict';
+const crypto = require('node:crypto');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
@@ -98,6 +99,39 @@ function exportForTests(files) {
     return exported;
 }
 
+// Exports the quiz files as one HTML file (--single-file) into a new folder, as index.html, and
+// writes the page the tests open beside it: the same file with the probe inline before anything
+// else and the probe's hash added to the policy's script-src (the shipped file allows only its
+// own script; web_html checks the shipped file), and each clip's data: address given its file
+// name as a fragment ("#/kestsound.wav"), which the probe reads as the folder's clip names.
+// quizzes.js beside it holds the file's data for the tests' engine; the page never loads it.
+function exportSingleFileForTests(files) {
+    const dir = path.join(scratch, `single-${made++}`);
+    fs.mkdirSync(dir);
+    const file = path.join(dir, 'index.html');
+    execFileSync(EXPORT[0], [...EXPORT.slice(1), '--single-file', file, ...files], {
+        cwd: DATA,
+        timeout: 60000,
+        stdio: ['ignore', 'ignore', 'ignore'],
+    });
+    const page = fs.readFileSync(file, 'utf8');
+    const script = /<script>([\s\S]*?)<\/script>/.exec(page)[1];
+    fs.writeFileSync(path.join(dir, 'quizzes.js'), script.split('\n').slice(0, 2).join('\n'));
+    const probe = fs.readFileSync(path.join(__dirname, 'probe.js'), 'utf8');
+    const hash = crypto.createHash('sha256').update(probe).digest('base64');
+    const tested = page
+        .replace("script-src 'sha256-", () => `script-src 'sha256-${hash}' 'sha256-`)
+        .replace(/<meta http-equiv="Content-Security-Policy"[^>]*>\n/, (policy) => `${policy}<script>${probe}</script>\n`)
+        .replace(/"([a-z]+\.wav)":"(data:[^"]*)"/g, (_, name, clip) => `"${name}":"${clip}#/${name}"`);
+    fs.writeFileSync(path.join(dir, TESTED), tested);
+    return {
+        dir,
+        engine: pageEngine(dir),
+        lines: files.map((quiz) => quizLines(fs.readFileSync(quiz))),
+        T: (language) => translator(pageEngine(dir).texts, language),
+    };
+}
+
 // Plays keys (A to D, "<" for Back) on quiz number `which` of an export: after each key the
 // question then on screen (null where the key moved nothing, "results" once the vote is over),
 // and the results in the words of T.
@@ -175,6 +209,7 @@ module.exports = {
     writeQuiz,
     exportQuizzes,
     exportForTests,
+    exportSingleFileForTests,
     expectedPass,
     folderUrl,
     until,

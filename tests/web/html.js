@@ -7,7 +7,7 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { execFileSync } = require('node:child_process');
 const { test } = require('node:test');
-const { DATA, TESTED, exportQuizzes } = require('./common.js');
+const { DATA, TESTED, exportQuizzes, exportSingleFileForTests } = require('./common.js');
 
 const VNU = require.resolve('vnu-jar/build/dist/vnu.jar');
 const JAVA = process.env.JAVA || 'java';
@@ -22,9 +22,13 @@ function htmlFiles(dir) {
 
 const ROOT = path.join(__dirname, '../..');
 const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]);
-const pages = [...htmlFiles(dir), ...htmlFiles(path.join(ROOT, 'publish'))];
-const label = (page) =>
-    page.startsWith(dir) ? `the export's ${path.relative(dir, page)}` : path.relative(ROOT, page);
+// The page as one file, as shipped (the tested copy beside it is left out).
+const single = exportSingleFileForTests([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]).dir;
+const pages = [...htmlFiles(dir), ...htmlFiles(single), ...htmlFiles(path.join(ROOT, 'publish'))];
+const label = (page) => {
+    if (page.startsWith(single)) return 'the page as one file';
+    return page.startsWith(dir) ? `the export's ${path.relative(dir, page)}` : path.relative(ROOT, page);
+};
 
 // One run of the checker for all pages: Java starts slowly. It prints its findings as JSON and
 // exits 1 when there is an error.

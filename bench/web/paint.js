@@ -2,16 +2,19 @@
 // Prints the median time from navigation to the paint of question 1 of the exported page, from
 // file:// in headless Chromium, beside that of a page holding one heading and one paragraph;
 // loads alternate in one browser run (target: a ratio of at most 1.5). Element Timing reports
-// when each page's text was painted.
+// when each page's text was painted. With --single-file, the page as one file (its pictures and
+// clips inside it) instead of the folder (target: a ratio of at most 1.2).
 'use strict';
 const fs = require('node:fs');
 const path = require('node:path');
 const { pathToFileURL } = require('node:url');
 const { Browsers } = require('../../tests/web/browsers.js');
-const { DATA, scratch, exportQuizzes } = require('../../tests/web/common.js');
+const { DATA, scratch, exportQuizzes, exportSingleFileForTests } = require('../../tests/web/common.js');
 
-const RUNS = Number(process.argv[2] || 21);
-const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt')]);
+const SINGLE = process.argv.includes('--single-file');
+const RUNS = Number(process.argv.slice(2).find((arg) => /^\d+$/.test(arg)) || 21);
+const quiz = [path.join(DATA, 'episode1.qzt')];
+const { dir } = SINGLE ? exportSingleFileForTests(quiz) : exportQuizzes(quiz);
 // The shipped page names no element for Element Timing: the measured copy names question 1's box.
 const shipped = fs.readFileSync(path.join(dir, 'index.html'), 'utf8');
 const measured = shipped.replace('<div id="text0"', '<div elementtiming="question" id="text0"');
@@ -54,7 +57,7 @@ const median = (values) => values.slice().sort((a, b) => a - b)[values.length >>
     const [page, base] = [median(times.page), median(times.bare)];
     console.log(`question 1 painted after ${page.toFixed(1)} ms (median of ${RUNS})`);
     console.log(`heading and paragraph painted after ${base.toFixed(1)} ms (median of ${RUNS})`);
-    console.log(`ratio ${(page / base).toFixed(2)} (target at most 1.5)`);
+    console.log(`ratio ${(page / base).toFixed(2)} (target at most ${SINGLE ? '1.2, the page as one file' : '1.5'})`);
 })().catch((error) => {
     console.error(error);
     process.exit(1);

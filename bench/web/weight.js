@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Prints the weight of the exported page for episode1.qzt: its markup and style, code and quiz data
-// (target: at most 32 KiB), and the whole folder with pictures and clips (target: at most 600 KiB).
+// (target: at most 32 KiB), the whole folder with pictures and clips (target: at most 600 KiB), and
+// the page as one file (--single-file), with what comes before its pictures and clips (target: at
+// most 600 KB).
 // Needs MATCHMAKER_EXPORT and MATCHMAKER_DATA, as the browser tests do.
 'use strict';
 const fs = require('node:fs');
 const path = require('node:path');
-const { DATA, exportQuizzes } = require('../../tests/web/common.js');
+const { DATA, exportQuizzes, exportSingleFileForTests } = require('../../tests/web/common.js');
 
 const PAGE = ['index.html', 'player.js', 'quizzes.js'];
 const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt')]);
@@ -22,3 +24,9 @@ console.log(
     `page         ${String(page).padStart(7)} bytes (${(page / 1024).toFixed(1)} KiB, target 32 KiB)`,
 );
 console.log(`whole export ${String(all).padStart(7)} bytes (${(all / 1024).toFixed(1)} KiB, target 600 KiB)`);
+
+const single = path.join(exportSingleFileForTests([path.join(DATA, 'episode1.qzt')]).dir, 'index.html');
+const bytes = fs.readFileSync(single);
+const media = bytes.indexOf('<script id="media"');
+console.log(`one file     ${String(bytes.length).padStart(7)} bytes (${(bytes.length / 1000).toFixed(1)} KB, target 600 KB)`);
+console.log(`  before its pictures and clips ${media} bytes (${(media / 1024).toFixed(1)} KiB)`);

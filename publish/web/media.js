@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The pictures and clips of the page as one file: they come last in it, in the data block #media,
 // so that the first question is painted before they arrive. Once the page is read, each takes its
-// place in the data the player reads (the banner's list, each quiz's clips) and in the pictures.
-document.addEventListener('DOMContentLoaded', () => {
+// place in the data the player reads (the banner's list, each quiz's clips) and in the pictures,
+// after the next paint, so that reading them never holds up the first question.
+const placeMedia = () => {
     const block = document.getElementById('media');
     const data = window.MatchMakerQuizzes;
     if (!block || !data)
@@ -21,4 +22,5 @@ document.addEventListener('DOMContentLoaded', () => {
         picture.src = src;
         picture.hidden = false;
     });
-});
+};
+document.addEventListener('DOMContentLoaded', () => requestAnimationFrame(() => setTimeout(placeMedia)));

@@ -57,7 +57,9 @@ const median = (values) => values.slice().sort((a, b) => a - b)[values.length >>
     const [page, base] = [median(times.page), median(times.bare)];
     console.log(`question 1 painted after ${page.toFixed(1)} ms (median of ${RUNS})`);
     console.log(`heading and paragraph painted after ${base.toFixed(1)} ms (median of ${RUNS})`);
-    console.log(`ratio ${(page / base).toFixed(2)} (target at most ${SINGLE ? '1.2, the page as one file' : '1.5'})`);
+    console.log(
+        `ratio ${(page / base).toFixed(2)} (target at most ${SINGLE ? '1.2, the page as one file' : '1.5'})`,
+    );
 })().catch((error) => {
     console.error(error);
     process.exit(1);

@@ -28,5 +28,7 @@ console.log(`whole export ${String(all).padStart(7)} bytes (${(all / 1024).toFix
 const single = path.join(exportSingleFileForTests([path.join(DATA, 'episode1.qzt')]).dir, 'index.html');
 const bytes = fs.readFileSync(single);
 const media = bytes.indexOf('<script id="media"');
-console.log(`one file     ${String(bytes.length).padStart(7)} bytes (${(bytes.length / 1000).toFixed(1)} KB, target 600 KB)`);
+console.log(
+    `one file     ${String(bytes.length).padStart(7)} bytes (${(bytes.length / 1000).toFixed(1)} KB, target 600 KB)`,
+);
 console.log(`  before its pictures and clips ${media} bytes (${(media / 1024).toFixed(1)} KiB)`);

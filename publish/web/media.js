@@ -6,8 +6,7 @@
 const placeMedia = () => {
     const block = document.getElementById('media');
     const data = window.MatchMakerQuizzes;
-    if (!block || !data)
-        return;
+    if (!block || !data) return;
     const media = JSON.parse(block.textContent);
     const sound = (file) => (file && media.sounds[file]) || null;
     (data.banner || []).push(...media.banner);
@@ -15,10 +14,12 @@ const placeMedia = () => {
         quiz.clips = media.clips[i].map(sound);
         quiz.noWinnerClip = sound(media.noWinnerClips[i]);
     });
-    [['scrollpic', media.scrollpic], ['image1', media.logo]].forEach(([id, src]) => {
+    [
+        ['scrollpic', media.scrollpic],
+        ['image1', media.logo],
+    ].forEach(([id, src]) => {
         const picture = document.getElementById(id);
-        if (!picture || !src)
-            return;
+        if (!picture || !src) return;
         picture.src = src;
         picture.hidden = false;
     });

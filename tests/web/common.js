@@ -121,7 +121,10 @@ function exportSingleFileForTests(files) {
     const hash = crypto.createHash('sha256').update(probe).digest('base64');
     const tested = page
         .replace("script-src 'sha256-", () => `script-src 'sha256-${hash}' 'sha256-`)
-        .replace(/<meta http-equiv="Content-Security-Policy"[^>]*>\n/, (policy) => `${policy}<script>${probe}</script>\n`)
+        .replace(
+            /<meta http-equiv="Content-Security-Policy"[^>]*>\n/,
+            (policy) => `${policy}<script>${probe}</script>\n`,
+        )
         .replace(/"([a-z]+\.wav)":"(data:[^"]*)"/g, (_, name, clip) => `"${name}":"${clip}#/${name}"`);
     fs.writeFileSync(path.join(dir, TESTED), tested);
     return {

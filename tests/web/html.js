@@ -23,7 +23,10 @@ function htmlFiles(dir) {
 const ROOT = path.join(__dirname, '../..');
 const { dir } = exportQuizzes([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]);
 // The page as one file, as shipped (the tested copy beside it is left out).
-const single = exportSingleFileForTests([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]).dir;
+const single = exportSingleFileForTests([
+    path.join(DATA, 'episode1.qzt'),
+    path.join(DATA, 'episode2.QZT'),
+]).dir;
 const pages = [...htmlFiles(dir), ...htmlFiles(single), ...htmlFiles(path.join(ROOT, 'publish'))];
 const label = (page) => {
     if (page.startsWith(single)) return 'the page as one file';

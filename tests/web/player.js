@@ -333,6 +333,13 @@ async function playRow(engine, way, row) {
     try {
         await tab.goto((await folderUrl(page.dir, way)) + TESTED);
         if (row.files.length > 1) await chooseQuiz(tab, path.basename(row.files[which]));
+        // The one file's pictures take their places after its first paint.
+        if (row.single)
+            await until(
+                () => tab.evaluate(() => !document.getElementById('image1').hidden),
+                Boolean,
+                'the pictures placed',
+            );
         if (row.timers) {
             await checkTimers(tab);
             await checkDesign(tab, lines, T);

@@ -200,8 +200,14 @@ async function copyResult(tab, expected, T) {
         assert.ok(copied.includes(line), `the clipboard holds "${line.slice(0, 40)}"`);
 }
 
-// The banner's timer stops while the tab is hidden and starts again when it is shown.
+// The banner's timer stops while the tab is hidden and starts again when it is shown. The switches
+// are read after the first paint, so the banner may not have started yet.
 async function checkTimers(tab) {
+    await until(
+        () => tab.evaluate(() => window.testProbe.running.size),
+        (size) => size === 1,
+        'the banner runs',
+    );
     const running = (hidden) =>
         tab.evaluate((h) => {
             Object.defineProperty(document, 'hidden', { configurable: true, get: () => h });

@@ -186,6 +186,8 @@ private:
         QString written;
         if (problem.isEmpty()) {
             written = QStringLiteral("clips/") + file;
+            // The check read the header; the copy is the whole file, from its first byte.
+            source.seek(0);
             folder.write(written, source.readAll());
         } else {
             warnings << WebExport::tr("Cannot use the sound clip \"%1\" (%2): %3; its result stays silent")

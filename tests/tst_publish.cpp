@@ -25,6 +25,7 @@ private slots:
     void everyPageTextIsTranslated();
     void leavesOutWhatIsNotAFile_data();
     void leavesOutWhatIsNotAFile();
+    void copiesClipsWhole();
 };
 
 namespace {
@@ -149,6 +150,27 @@ void TestPublish::leavesOutWhatIsNotAFile()
     QVERIFY2(result.warnings.contains(warning.arg(path)), qPrintable(result.warnings.join('\n')));
     QVERIFY(!QFileInfo::exists(data.filePath("site/clips/" + file)));
     QVERIFY(!QFileInfo::exists(data.filePath("site/pictures/" + file)));
+}
+
+// The clips the page plays are the data folder's files byte for byte, header included.
+void TestPublish::copiesClipsWhole()
+{
+    QTemporaryDir site;
+    QuizText lines;
+    lines.fill("Q");
+    const char *const names[] = { "Kest", "Dorv", "Oro", "Bexal" };
+    std::copy(std::begin(names), std::end(names), lines.begin() + QuizNameLine);
+
+    const auto result = WebExport::write(site.filePath("site"), { { "quiz", lines } },
+                                         { MATCHMAKER_DATA_DIR, MATCHMAKER_CATALOGUE_DIR, "matchmaker" });
+
+    QCOMPARE(result.error, QString());
+    for (const char *clip : { "kestsound.wav", "dorvsound.wav", "orosound.wav", "bexalsound.wav" }) {
+        QFile source(QDir(MATCHMAKER_DATA_DIR).filePath(clip));
+        QFile copy(site.filePath(QStringLiteral("site/clips/") + clip));
+        QVERIFY(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+        QVERIFY2(copy.readAll() == source.readAll(), clip);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPublish)

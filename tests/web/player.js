@@ -34,7 +34,8 @@ const ROWS = [
     { what: 'two quizzes: the second from the choice', files: [episode1, episode2], pick: 1, keys: 'BBBBBBBBBBBBBBBBBBBB' },
     { what: 'sound switched off', files: [episode1], keys: 'A'.repeat(20), soundOff: true },
 ];
-const PHONES = [{ width: 360, height: 640 }];
+// A phone upright, then held sideways.
+const PHONES = [{ width: 360, height: 640 }, { width: 640, height: 360 }, { width: 667, height: 375 }, { width: 844, height: 390 }];
 // Every engine opens the page both from the disk and from a web server.
 const WAYS = ['file', 'http'];
 

@@ -3,7 +3,8 @@
 // layout scaled to fill a desktop screen, German captions fitted when the page opens on a choice
 // of quizzes, a question box that turns Tab stop once a wider layout makes it overflow, Copy
 // keeping the result's lines where there is no clipboard API, and a name holding an emoji drawn
-// whole in the result picture. One test per row, engine and way.
+// whole in the result picture; and the development page, which loads the script's parts one by
+// one. One test per row, engine and way.
 'use strict';
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
@@ -20,6 +21,7 @@ const long = writeQuiz('long.qzt', [...Array.from({ length: 100 }, (_, i) => (i 
 const DESIGN = { width: 636, height: 325 };
 const DESKTOP = { width: 1280, height: 800 };
 const NARROW = { width: 360, height: 640 };
+const TREE = path.join(__dirname, '../..');
 // Every engine opens the page both from the disk and from a web server.
 const WAYS = ['file', 'http'];
 
@@ -192,12 +194,56 @@ async function emojiPicture(engine, way) {
     }
 }
 
+// The development page where it stands in the tree, beside the data and artwork its sample quiz
+// uses: a copy of publish/web, with the probe loaded first as in the exported page.
+let tree = null;
+function devPage() {
+    if (tree)
+        return tree;
+    tree = path.join(scratch, 'tree/publish/web');
+    fs.cpSync(path.join(TREE, 'publish/web'), tree, { recursive: true });
+    for (const folder of ['data', 'assets'])
+        fs.symlinkSync(path.join(TREE, folder), path.join(scratch, 'tree', folder));
+    fs.copyFileSync(path.join(__dirname, 'probe.js'), path.join(tree, 'testprobe.js'));
+    const page = fs.readFileSync(path.join(tree, 'dev.html'), 'utf8');
+    const tested = page.replace(/<meta http-equiv="Content-Security-Policy"[^>]*>\n/, '$&<script src="testprobe.js"></script>\n');
+    assert.notEqual(tested, page, 'dev.html has a Content-Security-Policy');
+    fs.writeFileSync(path.join(tree, TESTED), tested);
+    return tree;
+}
+
+// The development page plays its sample quiz to the results under the page's policy.
+async function development(engine, way) {
+    const tab = await browsers.open(engine);
+    try {
+        await tab.goto(await folderUrl(devPage(), way) + TESTED);
+        const T = (english) => english;
+        await playToResults(tab, 'D'.repeat(20), T);
+        assert.ok(await tab.evaluate(() => window.testProbe.all('img').every((image) => image.naturalWidth > 0)), 'the pictures shown');
+        // The sample quiz's pictures and clips are the tree's, outside the page's folder.
+        const inTree = `request outside the folder: ${await folderUrl(path.dirname(path.dirname(devPage())), way)}`;
+        const problems = await tab.evaluate(() => window.testProbe.problems());
+        assert.deepEqual(problems.filter((problem) => !problem.startsWith(inTree)), [], 'console and requests clean');
+    } finally {
+        await tab.close();
+    }
+}
+
+// The development page loads the parts in the order in which the export joins them.
+test('the development page loads the parts the export joins, in its order', () => {
+    const page = exported([episodes[0]]);
+    const joined = /^\/\/ The page's script: publish\/web\/(.*) of /m.exec(fs.readFileSync(path.join(page.dir, 'player.js'), 'utf8'));
+    const loaded = [...fs.readFileSync(path.join(TREE, 'publish/web/dev.html'), 'utf8').matchAll(/<script defer src="([^"]+)">/g)];
+    assert.deepEqual(loaded.map((script) => script[1]), ['dev-quiz.js', ...joined[1].split(', ')]);
+});
+
 const ROWS = [
     { what: 'the window scaled to fill a desktop screen', run: fills },
     { what: 'German captions fitted after the choice of quizzes, full size when narrow', run: germanCaptions },
     { what: 'the question box a Tab stop once widening makes it overflow', run: overflowTabStop },
     { what: 'Copy without the clipboard API keeps the result\'s lines', run: copyWithoutApi },
     { what: 'a name with an emoji drawn whole in the picture', run: emojiPicture },
+    { what: 'the development page plays from the tree', run: development },
 ];
 
 for (const engine of ENGINES) {

@@ -73,7 +73,13 @@ const ROWS = [
     },
     { what: 'sound switched off', files: [episode1], keys: 'A'.repeat(20), soundOff: true },
 ];
-const PHONES = [{ width: 360, height: 640 }];
+// A phone upright, then held sideways.
+const PHONES = [
+    { width: 360, height: 640 },
+    { width: 640, height: 360 },
+    { width: 667, height: 375 },
+    { width: 844, height: 390 },
+];
 // Every engine opens the page both from the disk and from a web server.
 const WAYS = ['file', 'http'];
 

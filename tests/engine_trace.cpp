@@ -10,6 +10,10 @@
 // the results (answered with OK), by "R winner clip prompt detail..." where the texts are hex of
 // UTF-8, their quiz text decoded as the window decodes it (UTF-8, else Windows-1252). "E" ends a
 // case.
+//
+// With --decode, each input line is instead a line of quiz text as hex bytes ("-" for none), and the
+// output its text as the window shows it, as hex of UTF-8. With --lines FILE..., the output is the
+// 104 lines of each file as the program reads and shows them, in the same form.
 #include "ExtraQZT.h"
 #include "LineText.h"
 #include "Message.h"
@@ -138,12 +142,34 @@ void play(const std::string &line)
     std::cout << "E\n";
 }
 
+int printLines(int count, char **files)
+{
+    for (int i = 0; i < count; ++i) {
+        try {
+            for (const std::string &line : LoadQuizLines(files[i]))
+                std::cout << toHex(LineText::toUtf8(line)) << '\n';
+        } catch (const QuizFileError &error) {
+            std::cerr << error.what() << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
     std::ios::sync_with_stdio(false);
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "--lines")
+        return printLines(argc - 2, argv + 2);
     std::string line;
+    if (mode == "--decode") {
+        while (std::getline(std::cin, line))
+            std::cout << toHex(LineText::toUtf8(fromHex(line))) << '\n';
+        return 0;
+    }
     while (std::getline(std::cin, line)) {
         if (!line.empty())
             play(line);

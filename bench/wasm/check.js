@@ -36,8 +36,8 @@ function report(where, { times, findings }) {
 }
 
 async function chromium() {
-    // tests/web/setup.sh installs playwright-core.
-    const { chromium: browserType } = require('../../tests/web/node_modules/playwright-core');
+    // The browser tests' own harness; tests/web/setup.sh installs what it drives.
+    const { Browsers } = require('../../tests/web/browsers.js');
     const page = [
         '<!DOCTYPE html><html lang="en"><head><meta charset="utf-8">',
         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src 'self' 'wasm-unsafe-eval'\">",
@@ -49,21 +49,9 @@ async function chromium() {
     for (const name of ['quizwasm-engine.js', 'quizwasm-binary.js', 'quizwasm.js'])
         fs.copyFileSync(path.join(wasmDir, name), path.join(dir, name));
     fs.writeFileSync(path.join(dir, 'index.html'), page);
-    const browser = await browserType.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        args: [
-            '--headless',
-            '--no-sandbox',
-            '--disable-gpu',
-            '--no-first-run',
-            '--disable-background-networking',
-        ],
-    });
+    const browsers = new Browsers(dir);
     try {
-        const tab = await browser.newPage();
-        const problems = [];
-        tab.on('console', (message) => problems.push(message.text()));
-        tab.on('pageerror', (error) => problems.push(error.message));
+        const tab = await browsers.open('chromium');
         await tab.goto(pathToFileURL(path.join(dir, 'index.html')).href);
         // The same loop as timeChecks, written out: the page's policy refuses new Function.
         const result = await tab.evaluate(
@@ -83,9 +71,8 @@ async function chromium() {
         );
         // A page from file:// reads a clock of 0.1 ms steps, so a check shorter than that counts as 0.
         report('Chromium (clock in 0.1 ms steps)', result);
-        if (problems.length > 0) console.log('console: ' + problems.join('\n'));
     } finally {
-        await browser.close();
+        await browsers.close();
         fs.rmSync(dir, { recursive: true, force: true });
     }
 }

@@ -70,8 +70,13 @@ class PuppeteerTab {
         return within(60000, 'a script in the page', this.page.evaluate(fn, ...args));
     }
 
+    // The clipboard API, or the one a test put aside as testClipboard where it took the API away.
     clipboardText() {
-        return this.evaluate(() => navigator.clipboard.readText());
+        return this.evaluate(() => (window.testClipboard || navigator.clipboard).readText());
+    }
+
+    resize(width, height) {
+        return this.page.setViewport({ width, height });
     }
 
     async screenshot(file) {
@@ -133,6 +138,11 @@ class WebKitTab {
 
     async screenshot(file) {
         fs.writeFileSync(file, await this.session.screenshot());
+    }
+
+    // The window is the web view, with no frame on an Xvfb that has no window manager.
+    resize(width, height) {
+        return this.session.command('POST', '/window/rect', { width, height });
     }
 
     close() {

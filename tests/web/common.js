@@ -11,7 +11,6 @@ const path = require('node:path');
 const vm = require('node:vm');
 const { pathToFileURL } = require('node:url');
 const { spawn, execFileSync } = require('node:child_process');
-const { quizLines } = require('./quizdata.js');
 const { within } = require('./browsers.js');
 
 const DATA = process.env.MATCHMAKER_DATA && path.resolve(process.env.MATCHMAKER_DATA);
@@ -59,6 +58,19 @@ function translator(texts, language) {
     return (english) => words[texts.keys.indexOf(english)] || english;
 }
 
+// The 104 lines of a quiz file as the program reads and shows them (MATCHMAKER_TRACE, the program's
+// engine_trace, reads them), to hold the export's reading to.
+function shownLines(file) {
+    const tracer = process.env.MATCHMAKER_TRACE;
+    if (!tracer)
+        throw new Error("Set MATCHMAKER_TRACE to the program's engine_trace (build/tests/web/engine_trace).");
+    return execFileSync(tracer, ['--lines', file], { maxBuffer: 1 << 28, timeout: 60000 })
+        .toString('utf8')
+        .trimEnd()
+        .split('\n')
+        .map((hex) => (hex === '-' ? '' : Buffer.from(hex, 'hex').toString('utf8')));
+}
+
 // Exports the quiz files into a new folder, as the program writes it. The exporter runs in the
 // data folder, where the window finds its pictures and clips.
 function exportQuizzes(files) {
@@ -73,7 +85,9 @@ function exportQuizzes(files) {
         dir,
         engine,
         // The lines of each quiz as the tests read its file, to hold the export's reading to.
-        lines: files.map((file) => quizLines(fs.readFileSync(file))),
+        get lines() {
+            return files.map(shownLines);
+        },
         T: (language) => translator(engine.texts, language),
     };
 }

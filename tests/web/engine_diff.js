@@ -13,7 +13,6 @@ const os = require('node:os');
 const path = require('node:path');
 const vm = require('node:vm');
 const Engine = require(path.join(__dirname, '../../publish/web/engine.js'));
-const { decodeQuizText } = require('./quizdata.js');
 
 // The rules of the data that the export writes for the page.
 function exportedRules() {
@@ -110,10 +109,22 @@ function randomTallies() {
 const CLIPS = { Kest: 'kestsound.wav', Dorv: 'dorvsound.wav', Oro: 'orosound.wav', Bexal: 'bexalsound.wav' };
 const hex = (text) => (text === '' ? '-' : Buffer.from(text, 'utf8').toString('hex'));
 
+// Each name's text as the window shows it, from the program's own decoding.
+const fromHex = (text) => (text === '-' ? '' : Buffer.from(text, 'hex').toString('utf8'));
+function decodedNames(cases) {
+    const names = cases.flatMap((c) => c.names);
+    const input = names.map((name) => (name.length ? name.toString('hex') : '-')).join('\n') + '\n';
+    const shown = execFileSync(tracer, ['--decode'], { input, maxBuffer: 1 << 28, timeout: 60000 })
+        .toString('utf8')
+        .split('\n')
+        .map(fromHex);
+    return new Map(names.map((name, i) => [name, shown[i]]));
+}
+
 // What the page's engine shows for one case, in the tracer's words.
 function playOnPage(names, tallies, steps) {
     const lines = Array.from({ length: rules.nameLine }, (_, i) => `line ${i + 1}`).concat(
-        names.map(decodeQuizText),
+        names.map((name) => decoded.get(name)),
     );
     // The exporter names the clip of each answer by the name's bytes, exactly.
     const clips = names.map((name) => CLIPS[name.toString('latin1')] || null);
@@ -167,6 +178,7 @@ const input =
             ].join(' '),
         )
         .join('\n') + '\n';
+const decoded = decodedNames(cases);
 const traced = execFileSync(tracer, { input, maxBuffer: 1 << 28, timeout: 60000 })
     .toString('utf8')
     .split('\n');

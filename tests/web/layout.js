@@ -1,115 +1,346 @@
 // SPDX-License-Identifier: MIT
-// The page's layouts in headless Chromium: the window's layout scaled to fill a desktop screen,
-// German captions fitted to it when the page opens on a choice of quizzes, touch-sized targets on
-// a phone held either way, and Copy without the clipboard API keeping the result's lines.
+// The page's layouts and the cases they bring, in Chromium, Firefox and WebKit: the window's
+// layout scaled to fill a desktop screen, German captions fitted when the page opens on a choice
+// of quizzes, a question box that turns Tab stop once a wider layout makes it overflow, Copy
+// keeping the result's lines where there is no clipboard API, and a name holding an emoji drawn
+// whole in the result picture; and the development page, which loads the script's parts one by
+// one. One test per row, engine and way.
 'use strict';
-const test = require('node:test');
-const assert = require('node:assert');
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
 const path = require('node:path');
-const { pathToFileURL } = require('node:url');
-const { DATA, exportQuizzes, launch } = require('./common.js');
+const { test, after } = require('node:test');
+const { ENGINES, Browsers } = require('./browsers.js');
+const {
+    DATA,
+    TESTED,
+    writeQuiz,
+    exportForTests,
+    expectedPass,
+    folderUrl,
+    scratch,
+    until,
+} = require('./common.js');
 
-const two = exportQuizzes([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]);
-const url = pathToFileURL(two.dir).href + '/index.html';
+const episodes = [path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')];
+const NAMES = ['Kest \u{1F600}', 'Dorv', 'Oro', 'Bexal'];
+const QUESTION = Array(4)
+    .fill('A question long enough to fill more than its box in the window layout.')
+    .join(' ');
+const long = writeQuiz('long.qzt', [
+    ...Array.from({ length: 100 }, (_, i) => (i % 5 ? `answer ${i}` : QUESTION)),
+    ...NAMES,
+]);
+// The window's design (Main.ui) is 636 by 325 pixels.
+const DESIGN = { width: 636, height: 325 };
+const DESKTOP = { width: 1280, height: 800 };
+const NARROW = { width: 360, height: 640 };
+const TREE = path.join(__dirname, '../..');
+// Every engine opens the page both from the disk and from a web server.
+const WAYS = ['file', 'http'];
 
-// Each visible control under 44 by 44 pixels, by its id or text, and whether the page scrolls sideways.
-const smallControls = (page) =>
-    page.evaluate(() => ({
-        small: Array.from(document.querySelectorAll('button, a[href], [tabindex="0"]'))
-            .filter((e) => e.getClientRects().length)
-            .filter((e) => e.getBoundingClientRect().width < 44 || e.getBoundingClientRect().height < 44)
-            .map((e) => e.id || e.textContent),
-        sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
-    }));
+// Scripts that a row's page runs after the probe and before its own scripts.
+const SCRIPTS = {
+    // Where the page has no clipboard API (plain http from a LAN address): the API is put aside,
+    // for the test alone to read what was copied.
+    noClipboard: () => {
+        window.testClipboard = navigator.clipboard;
+        delete Navigator.prototype.clipboard;
+    },
+    // The texts drawn on a canvas.
+    drawn: () => {
+        const drawn = [];
+        window.testDrawn = drawn;
+        const fillText = CanvasRenderingContext2D.prototype.fillText;
+        CanvasRenderingContext2D.prototype.fillText = function (text, ...at) {
+            drawn.push(String(text));
+            return fillText.call(this, text, ...at);
+        };
+    },
+};
 
-test('the layouts', async (t) => {
-    const browser = await launch();
-    t.after(() => browser.close());
+const browsers = new Browsers(scratch);
+after(() => browsers.close());
 
-    await t.test('a desktop screen gets the window scaled to fill it, centred', async () => {
-        const page = await browser.newPage({ viewport: { width: 1280, height: 800 } });
-        await page.goto(url);
-        const box = await page.evaluate(() =>
-            document.getElementById('window').getBoundingClientRect().toJSON(),
-        );
-        const scale = Math.min(1280 / 636, 800 / 325);
-        for (const [got, want] of [
-            [box.width, 636 * scale],
-            [box.height, 325 * scale],
-            [box.top, (800 - 325 * scale) / 2],
-        ])
-            assert.ok(Math.abs(got - want) < 1, JSON.stringify(box));
-        await page.close();
-    });
+const made = new Map();
+function exported(files) {
+    const key = files.join('\n');
+    if (!made.has(key)) made.set(key, exportForTests(files));
+    return made.get(key);
+}
 
-    await t.test('German captions fit their boxes after the choice, and grow back when narrow', async () => {
-        const page = await browser.newPage({ viewport: { width: 1280, height: 800 }, locale: 'de-DE' });
-        await page.goto(url);
-        await page.click('#quizList button');
-        const captions = () =>
-            page.evaluate(() =>
-                ['label1', 'label2']
-                    .map((id) => document.getElementById(id))
-                    .map((e) => [e.scrollWidth <= e.clientWidth, getComputedStyle(e).fontSize]),
-            );
-        const wide = await captions();
-        assert.ok(
-            wide.every(([fits]) => fits),
-            JSON.stringify(wide),
-        );
-        assert.ok(parseFloat(wide[1][1]) < (24 * 1280) / 636, 'Antworten drawn smaller');
-        await page.setViewportSize({ width: 360, height: 640 });
-        await page.waitForFunction(
-            () => getComputedStyle(document.getElementById('label2')).fontSize === '24px',
-        );
-        await page.close();
-    });
+// The tested page of an export, or a copy of it that also runs one of SCRIPTS first.
+function pageFile(page, script) {
+    if (!script) return TESTED;
+    const file = `tested-${script}.html`;
+    fs.writeFileSync(path.join(page.dir, `${script}.js`), `'use strict';\n(${SCRIPTS[script]})();\n`);
+    const tested = fs.readFileSync(path.join(page.dir, TESTED), 'utf8');
+    fs.writeFileSync(
+        path.join(page.dir, file),
+        tested.replace('<script src="testprobe.js"></script>\n', `$&<script src="${script}.js"></script>\n`),
+    );
+    return file;
+}
 
-    for (const [width, height] of [
-        [360, 640],
-        [640, 360],
-        [667, 375],
-        [844, 390],
-    ]) {
-        await t.test(`a phone at ${width} by ${height}: every control at least 44 by 44`, async () => {
-            const context = await browser.newContext({
-                viewport: { width, height },
-                hasTouch: true,
-                isMobile: true,
-                locale: 'de-DE',
-            });
-            const page = await context.newPage();
-            await page.goto(url);
-            await page.click('#quizList button');
-            assert.deepStrictEqual(await smallControls(page), { small: [], sideways: false }, 'question 1');
-            for (const key of 'D'.repeat(20)) await page.keyboard.press(key);
-            await page.waitForSelector('#results:not([hidden])');
-            assert.deepStrictEqual(await smallControls(page), { small: [], sideways: false }, 'the results');
-            await context.close();
-        });
-    }
+async function opened(engine, way, files, { script, locale = 'en-US', size = DESKTOP } = {}) {
+    const page = exported(files);
+    const tab = await browsers.open(engine, { ...size, locale });
+    await tab.goto((await folderUrl(page.dir, way)) + pageFile(page, script));
+    return { page, tab, T: page.T(locale.slice(0, 2)) };
+}
 
-    await t.test('Copy by selection, without the clipboard API, keeps the lines', async () => {
-        const context = await browser.newContext();
-        await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-        const page = await context.newPage();
-        await page.addInitScript(() => {
-            delete Navigator.prototype.clipboard;
-            const execCommand = document.execCommand;
-            document.execCommand = function (...args) {
-                window.copiedWrapping = getComputedStyle(document.activeElement).whiteSpace;
-                return execCommand.apply(this, args);
+async function pressButton(tab, name) {
+    await tab.evaluate((button) => window.testProbe.get('button', button).focus(), name);
+    await tab.press('Enter');
+}
+
+async function playToResults(tab, keys, T) {
+    await until(
+        () =>
+            tab.evaluate(
+                (name) => window.testProbe.all('heading').some((h) => h.textContent === name),
+                T('Question'),
+            ),
+        Boolean,
+        'question 1 shown',
+    );
+    for (const key of keys) await tab.press(key);
+    await until(
+        () =>
+            tab.evaluate(
+                (name) => window.testProbe.all('heading').some((h) => h.textContent === name),
+                T('Your results!'),
+            ),
+        Boolean,
+        'the results shown',
+    );
+}
+
+async function checkClean(tab) {
+    assert.deepEqual(await tab.evaluate(() => window.testProbe.problems()), [], 'console and requests clean');
+}
+
+// At 1280 by 800 with a fine pointer the window's layout fills the screen, keeping its proportions,
+// centred.
+async function fills(engine, way) {
+    const { tab } = await opened(engine, way, [episodes[0]]);
+    try {
+        const shown = await tab.evaluate(() => {
+            const root = document.documentElement;
+            const box = window.testProbe.get('main').getBoundingClientRect();
+            return {
+                screen: [root.clientWidth, root.clientHeight],
+                box: [box.left, box.top, box.width, box.height],
             };
         });
-        await page.goto(url);
-        await page.click('#quizList button');
-        for (const key of 'A'.repeat(20)) await page.keyboard.press(key);
-        await page.click('#copy');
-        assert.strictEqual(await page.evaluate(() => window.copiedWrapping), 'pre');
-        const reader = await context.newPage();
-        await reader.goto(url);
-        const copied = await reader.evaluate(() => navigator.clipboard.readText());
-        assert.ok(copied.split('\n').length >= 6, copied);
-        await context.close();
-    });
+        assert.deepEqual(shown.screen, [DESKTOP.width, DESKTOP.height], "the page's viewport");
+        const scale = Math.min(DESKTOP.width / DESIGN.width, DESKTOP.height / DESIGN.height);
+        const want = [
+            (DESKTOP.width - DESIGN.width * scale) / 2,
+            (DESKTOP.height - DESIGN.height * scale) / 2,
+            DESIGN.width * scale,
+            DESIGN.height * scale,
+        ];
+        // Firefox keeps a font size in sixtieths of a pixel, so its scale may be a little smaller.
+        const [, , width, height] = shown.box;
+        assert.ok(
+            want.every((v, k) => Math.abs(v - shown.box[k]) <= DESKTOP.width / 100),
+            `the window at ${shown.box.map(Math.round)}, not ${want.map(Math.round)}`,
+        );
+        assert.ok(
+            Math.abs(width / height - DESIGN.width / DESIGN.height) < 0.01,
+            `the window ${width} by ${height} keeps its proportions`,
+        );
+        await checkClean(tab);
+    } finally {
+        await tab.close();
+    }
+}
+
+// The quiz's two captions: whether each fits its box, and its size.
+function captions(tab, T) {
+    return tab.evaluate(
+        (names) =>
+            names.map((name) => {
+                const caption = window.testProbe.get('heading', name);
+                return {
+                    name,
+                    fits: caption.scrollWidth <= caption.clientWidth,
+                    size: getComputedStyle(caption).fontSize,
+                };
+            }),
+        [T('Question'), T('Answers')],
+    );
+}
+
+// Opened on a choice of quizzes, in German, the captions are fitted once the chosen quiz is shown;
+// a narrow layout gives them their full size back.
+async function germanCaptions(engine, way) {
+    const { tab, T } = await opened(engine, way, episodes, { locale: 'de-DE' });
+    try {
+        await pressButton(tab, path.basename(episodes[0]));
+        const wide = await until(() => captions(tab, T).catch(() => null), Boolean, 'the quiz shown');
+        assert.ok(
+            wide.every((caption) => caption.fits),
+            `every caption within its box: ${JSON.stringify(wide)}`,
+        );
+        await tab.resize(NARROW.width, NARROW.height);
+        await until(
+            () => captions(tab, T),
+            (narrow) => narrow.every((caption) => caption.fits && caption.size === '24px'),
+            'the captions at their full 24px in the narrow layout',
+        );
+        await checkClean(tab);
+    } finally {
+        await tab.close();
+    }
+}
+
+// Opened narrow, the long question fits its growing box; widened, the window's fixed box
+// overflows and becomes a Tab stop, so that the keyboard can scroll it; narrowed, it is not.
+async function overflowTabStop(engine, way) {
+    const { tab } = await opened(engine, way, [long], { size: NARROW });
+    try {
+        const tabIndex = () =>
+            tab.evaluate((question) => window.testProbe.byText(question).getAttribute('tabindex'), QUESTION);
+        await until(tabIndex, (index) => index === '-1', 'the question box not a Tab stop while it fits');
+        await tab.resize(DESKTOP.width, DESKTOP.height);
+        await until(tabIndex, (index) => index === '0', 'the question box a Tab stop once it overflows');
+        await tab.resize(NARROW.width, NARROW.height);
+        await until(tabIndex, (index) => index === '-1', 'the question box no Tab stop when it fits again');
+        await checkClean(tab);
+    } finally {
+        await tab.close();
+    }
+}
+
+// Without the clipboard API, Copy selects a hidden text area, which must keep the result's lines.
+async function copyWithoutApi(engine, way) {
+    const { page, tab, T } = await opened(engine, way, [episodes[0]], { script: 'noClipboard' });
+    try {
+        const keys = 'ABCDABCDABCDABCDABCA';
+        await playToResults(tab, keys, T);
+        await pressButton(tab, T('Copy'));
+        await until(
+            () => tab.evaluate(() => window.testProbe.get('status').textContent),
+            (said) => said === T('Copied'),
+            'Copy says it copied',
+        );
+        const copied = (await tab.clipboardText()).split(/\r?\n/);
+        for (const line of expectedPass(page, 0, keys, T).words.details)
+            assert.ok(
+                copied.includes(line),
+                `"${line.slice(0, 40)}" a line of its own in ${JSON.stringify(copied)}`,
+            );
+        await checkClean(tab);
+    } finally {
+        await tab.close();
+    }
+}
+
+// The result picture draws a name that holds an emoji whole, with no "…" after it.
+async function emojiPicture(engine, way) {
+    const { tab, T } = await opened(engine, way, [long], { script: 'drawn' });
+    try {
+        await playToResults(tab, 'A'.repeat(20), T);
+        await pressButton(tab, T('Save Picture'));
+        const drawn = await until(
+            () => tab.evaluate(() => window.testDrawn),
+            (texts) => texts.length > 0,
+            'the picture drawn',
+        );
+        assert.ok(drawn.includes(NAMES[0]), `"${NAMES[0]}" drawn whole among ${JSON.stringify(drawn)}`);
+        assert.ok(
+            !drawn.some((text) => text.includes('\u2026')),
+            `nothing cut short in ${JSON.stringify(drawn)}`,
+        );
+        await until(
+            () => fs.existsSync(path.join(tab.downloads, 'matchmaker-result.png')),
+            Boolean,
+            'the picture saved',
+        );
+        await checkClean(tab);
+    } finally {
+        await tab.close();
+    }
+}
+
+// The development page where it stands in the tree, beside the data and artwork its sample quiz
+// uses: a copy of publish/web, with the probe loaded first as in the exported page.
+let tree = null;
+function devPage() {
+    if (tree) return tree;
+    tree = path.join(scratch, 'tree/publish/web');
+    fs.cpSync(path.join(TREE, 'publish/web'), tree, { recursive: true });
+    for (const folder of ['data', 'assets'])
+        fs.symlinkSync(path.join(TREE, folder), path.join(scratch, 'tree', folder));
+    fs.copyFileSync(path.join(__dirname, 'probe.js'), path.join(tree, 'testprobe.js'));
+    const page = fs.readFileSync(path.join(tree, 'dev.html'), 'utf8');
+    const tested = page.replace(
+        /<meta http-equiv="Content-Security-Policy"[^>]*>\n/,
+        '$&<script src="testprobe.js"></script>\n',
+    );
+    assert.notEqual(tested, page, 'dev.html has a Content-Security-Policy');
+    fs.writeFileSync(path.join(tree, TESTED), tested);
+    return tree;
+}
+
+// The development page plays its sample quiz to the results under the page's policy.
+async function development(engine, way) {
+    const tab = await browsers.open(engine);
+    try {
+        await tab.goto((await folderUrl(devPage(), way)) + TESTED);
+        const T = (english) => english;
+        await playToResults(tab, 'D'.repeat(20), T);
+        assert.ok(
+            await tab.evaluate(() => window.testProbe.all('img').every((image) => image.naturalWidth > 0)),
+            'the pictures shown',
+        );
+        // The sample quiz's pictures and clips are the tree's, outside the page's folder.
+        const inTree = `request outside the folder: ${await folderUrl(path.dirname(path.dirname(devPage())), way)}`;
+        const problems = await tab.evaluate(() => window.testProbe.problems());
+        assert.deepEqual(
+            problems.filter((problem) => !problem.startsWith(inTree)),
+            [],
+            'console and requests clean',
+        );
+    } finally {
+        await tab.close();
+    }
+}
+
+// The development page loads the parts in the order in which the export joins them.
+test('the development page loads the parts the export joins, in its order', () => {
+    const page = exported([episodes[0]]);
+    const joined = /^\/\/ The page's script: publish\/web\/(.*) of /m.exec(
+        fs.readFileSync(path.join(page.dir, 'player.js'), 'utf8'),
+    );
+    const loaded = [
+        ...fs
+            .readFileSync(path.join(TREE, 'publish/web/dev.html'), 'utf8')
+            .matchAll(/<script defer src="([^"]+)">/g),
+    ];
+    assert.deepEqual(
+        loaded.map((script) => script[1]),
+        ['dev-quiz.js', ...joined[1].split(', ')],
+    );
 });
+
+const ROWS = [
+    { what: 'the window scaled to fill a desktop screen', run: fills },
+    {
+        what: 'German captions fitted after the choice of quizzes, full size when narrow',
+        run: germanCaptions,
+    },
+    { what: 'the question box a Tab stop once widening makes it overflow', run: overflowTabStop },
+    { what: "Copy without the clipboard API keeps the result's lines", run: copyWithoutApi },
+    { what: 'a name with an emoji drawn whole in the picture', run: emojiPicture },
+    { what: 'the development page plays from the tree', run: development },
+];
+
+for (const engine of ENGINES) {
+    for (const way of WAYS) {
+        for (const row of ROWS)
+            test(`${engine}, ${way}: ${row.what}`, { timeout: 120000 }, () => row.run(engine, way));
+    }
+}

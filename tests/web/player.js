@@ -92,7 +92,13 @@ const ROWS = [
         keys: 'BBBBBBBBBBBBBBBBBBBB',
     },
 ];
-const PHONES = [{ width: 360, height: 640 }];
+// A phone upright, then held sideways.
+const PHONES = [
+    { width: 360, height: 640 },
+    { width: 640, height: 360 },
+    { width: 667, height: 375 },
+    { width: 844, height: 390 },
+];
 // Every engine opens the page both from the disk and from a web server.
 const WAYS = ['file', 'http'];
 
@@ -222,8 +228,14 @@ async function copyResult(tab, expected, T) {
         assert.ok(copied.includes(line), `the clipboard holds "${line.slice(0, 40)}"`);
 }
 
-// The banner's timer stops while the tab is hidden and starts again when it is shown.
+// The banner's timer stops while the tab is hidden and starts again when it is shown. The switches
+// are read after the first paint, so the banner may not have started yet.
 async function checkTimers(tab) {
+    await until(
+        () => tab.evaluate(() => window.testProbe.running.size),
+        (size) => size === 1,
+        'the banner runs',
+    );
     const running = (hidden) =>
         tab.evaluate((h) => {
             Object.defineProperty(document, 'hidden', { configurable: true, get: () => h });

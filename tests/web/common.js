@@ -141,11 +141,14 @@ function exportSingleFileForTests(files) {
         )
         .replace(/"([a-z]+\.wav)":"(data:[^"]*)"/g, (_, name, clip) => `"${name}":"${clip}#/${name}"`);
     fs.writeFileSync(path.join(dir, TESTED), tested);
+    const engine = pageEngine(dir);
     return {
         dir,
-        engine: pageEngine(dir),
-        lines: files.map((quiz) => quizLines(fs.readFileSync(quiz))),
-        T: (language) => translator(pageEngine(dir).texts, language),
+        engine,
+        get lines() {
+            return files.map(shownLines);
+        },
+        T: (language) => translator(engine.texts, language),
     };
 }
 

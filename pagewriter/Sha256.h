@@ -19,7 +19,7 @@ public:
     static Digest of(std::string_view bytes);
 
 private:
-    void compress(const std::uint8_t *block);
+    void compress(const std::uint8_t *data);
 
     std::array<std::uint32_t, 8> state;
     std::array<std::uint8_t, 64> block {};

@@ -77,7 +77,7 @@ std::string compiled(const QString &file)
 
 QByteArray bytesOf(std::string_view text)
 {
-    return QByteArray(text.data(), qsizetype(text.size()));
+    return { text.data(), qsizetype(text.size()) };
 }
 
 std::vector<PageScript::Source> playerParts(bool singleFile)

@@ -49,6 +49,7 @@ private slots:
     void tryItShowsTheEditedQuestionOne();
     void ctrlEBringsBackTheTriedEditor();
     void exportsTheQuizAsItStands();
+    void exportsTheQuizAsOneFile();
 
 private:
     QLineEdit *field(const QString &accessibleName) const;
@@ -471,6 +472,25 @@ void TestEditor::exportsTheQuizAsItStands()
     QVERIFY(written.contains(R"("Unsaved \u003c/script\u003e?")"));
     QVERIFY(editor->isWindowModified());
     QCOMPARE(fileBytes(), TempQuizDir::quizBytes());
+    MessageBox::resetSeam();
+}
+
+// Export as One Web Page File writes the quiz as it stands into the one file chosen.
+void TestEditor::exportsTheQuizAsOneFile()
+{
+    replaceText("Question 1", "Unsaved </script>?");
+    const QString page = QString::fromStdString(dir->filePath("quiz.html"));
+    OpenDialog::setNextFileName(page);
+    MessageBox::setNextAnswer(Answer::Ok);
+
+    editor->findChild<QAction *>("actionExportWebFile")->trigger();
+
+    QVERIFY2(MessageBox::lastText().contains("one web page file: open \"" + page + '"'),
+             qPrintable(MessageBox::lastText()));
+    QFile written(page);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll().contains(R"("Unsaved \u003c/script\u003e?")"));
+    QVERIFY(editor->isWindowModified());
     MessageBox::resetSeam();
 }
 

@@ -874,6 +874,22 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
             <numerusform>%n Fehler</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Export as &amp;One Web Page File...</source>
+        <translation>Als &amp;eine Webseiten-Datei exportieren...</translation>
+    </message>
+    <message>
+        <source>Publish the quiz as it stands as one HTML file that holds its pictures and clips, to send or upload anywhere</source>
+        <translation>Das Quiz, wie es gerade ist, als eine HTML-Datei mit ihren Bildern und Klängen veröffentlichen, zum Versenden oder Hochladen</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)|*.html</source>
+        <translation>Webseiten (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>The quiz is published as one web page file: open &quot;%1&quot; in a browser to take it, or send or upload the file.</source>
+        <translation>Das Quiz ist als eine Webseiten-Datei veröffentlicht: Öffne &quot;%1&quot; in einem Browser, um es zu spielen, oder versende die Datei oder lade sie hoch.</translation>
+    </message>
 </context>
 <context>
     <name>QuizFileFilter</name>

@@ -874,6 +874,22 @@ Une commande erronée se termine avec le code 2.
             <numerusform>%n erreurs</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Export as &amp;One Web Page File...</source>
+        <translation>Exporter en un seul fichier de page &amp;HTML...</translation>
+    </message>
+    <message>
+        <source>Publish the quiz as it stands as one HTML file that holds its pictures and clips, to send or upload anywhere</source>
+        <translation>Publier le quiz tel qu’il est en un seul fichier HTML qui contient ses images et ses sons, à envoyer ou à mettre en ligne</translation>
+    </message>
+    <message>
+        <source>Web pages (*.html)|*.html</source>
+        <translation>Pages web (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>The quiz is published as one web page file: open &quot;%1&quot; in a browser to take it, or send or upload the file.</source>
+        <translation>Le quiz est publié en un seul fichier de page web : ouvrez « %1 » dans un navigateur pour y jouer, ou envoyez ou mettez en ligne le fichier.</translation>
+    </message>
 </context>
 <context>
     <name>QuizFileFilter</name>

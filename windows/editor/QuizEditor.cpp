@@ -90,7 +90,9 @@ void QuizEditor::connectActions()
     connect(ui->actionSaveAs, &QAction::triggered, this, &QuizEditor::saveAs);
     connect(ui->actionClose, &QAction::triggered, this, &QWidget::close);
     connect(ui->actionTryIt, &QAction::triggered, this, &QuizEditor::tryIt);
-    connect(ui->actionExportWeb, &QAction::triggered, this, &QuizEditor::exportWebPage);
+    connect(ui->actionExportWeb, &QAction::triggered, this, [this] { exportWebPage(false); });
+    connect(ui->actionExportWebFile, &QAction::triggered, this, [this] { exportWebPage(true); });
+    pageDialog.setFilter(tr("Web pages (*.html)|*.html"));
     connect(ui->findingsList, &QListWidget::itemActivated, this, &QuizEditor::goToFinding);
 }
 
@@ -196,26 +198,33 @@ void QuizEditor::tryIt()
     emit tryQuizRequested(quiz.lines());
 }
 
-void QuizEditor::exportWebPage()
+void QuizEditor::exportWebPage(bool singleFile)
 {
     if (refusedForErrors(tr("The quiz cannot be published while it has errors: the page could not play it. "
                             "Mend the errors in the list first.")))
         return;
-    if (!folderDialog.showFolder(this))
+    if (singleFile ? !pageDialog.showSave(this, QStringLiteral("html")) : !folderDialog.showFolder(this))
         return;
     const QString name = path.isEmpty() ? tr("Untitled") : FileName::shown(QFileInfo(path).fileName());
-    const WebExport::Result result
-        = WebExport::write(folderDialog.fileName(), { { name, quiz.lines() } },
-                           { QStringLiteral("."), Translations::ProgramFolder, Translations::ProgramName });
+    const WebExport::Sources sources { QStringLiteral("."), Translations::ProgramFolder,
+                                       Translations::ProgramName };
+    const std::vector<WebExport::Quiz> quizzes { { name, quiz.lines() } };
+    WebExport::Result result;
+    if (singleFile)
+        result = WebExport::writeSingleFile(pageDialog.fileName(), quizzes, sources, {});
+    else
+        result = WebExport::write(folderDialog.fileName(), quizzes, sources);
     const QString details = result.warnings.join('\n');
     if (!result.error.isEmpty()) {
         MessageBox::show(this, tr("Quiz Editor"), result.error, MessageBox::Buttons::Ok, details);
         return;
     }
-    MessageBox::show(this, tr("Quiz Editor"),
-                     tr("The quiz is published as a web page: open \"%1\" in a browser to take it, or put "
-                        "the whole folder on a web site.")
-                         .arg(FileName::shown(result.indexPath)),
+    const QString done = singleFile
+        ? tr("The quiz is published as one web page file: open \"%1\" in a browser to take it, or send or "
+             "upload the file.")
+        : tr("The quiz is published as a web page: open \"%1\" in a browser to take it, or put "
+             "the whole folder on a web site.");
+    MessageBox::show(this, tr("Quiz Editor"), done.arg(FileName::shown(result.indexPath)),
                      MessageBox::Buttons::Ok, details);
 }
 

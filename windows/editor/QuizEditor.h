@@ -55,7 +55,7 @@ public slots:
     bool saveAs();
     void tryIt();
     // Publishes the quiz as it stands, saved or not, as a web page in a folder the user chooses.
-    void exportWebPage();
+    void exportWebPage(bool singleFile);
 
 signals:
     // The quiz as it stands, to be taken in the main window.
@@ -91,4 +91,5 @@ private:
     std::vector<QuizFinding> found;
     OpenDialog fileDialog;
     OpenDialog folderDialog;
+    OpenDialog pageDialog;
 };

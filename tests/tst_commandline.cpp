@@ -25,6 +25,8 @@ private slots:
     void program();
     void exportWeb_data();
     void exportWeb();
+    void exportSingleFile_data();
+    void exportSingleFile();
 };
 
 namespace {
@@ -484,6 +486,69 @@ void TestCommandLine::exportWeb()
         : dir.filePath(QFile::encodeName(published).toStdString());
     QVERIFY(std::filesystem::exists(placed + "/.matchmaker-export")
             && std::filesystem::exists(placed + "/quizzes.js"));
+}
+
+void TestCommandLine::exportSingleFile_data()
+{
+    QTest::addColumn<QString>("before"); // "", "ours" or "mine": what OUT.html holds before
+    QTest::addColumn<QString>("interrupt");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("new") << ""
+                         << "" << 0 << true;
+    QTest::newRow("earlier one") << "ours"
+                                 << "" << 0 << true;
+    QTest::newRow("file of the user's") << "mine"
+                                        << "" << 1 << false;
+    QTest::newRow("interrupt before placing") << "ours"
+                                              << "before-placing" << 130 << false;
+    QTest::newRow("interrupt while placing") << "ours"
+                                             << "while-placing" << 130 << true;
+}
+
+// The page as one file: written or replaced in one step, or left exactly as it was, with no file
+// of the export left beside it.
+void TestCommandLine::exportSingleFile()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, interrupt);
+    QFETCH(int, exitCode);
+    QFETCH(bool, replaced);
+    TempQuizDir dir;
+    const QString root = QString::fromStdString(dir.filePath(""));
+    dir.write("good.qzt", TempQuizDir::quizBody());
+    const QStringList arguments { "--export-web", "--single-file", "quiz.html", "good.qzt" };
+    if (before == "ours")
+        QCOMPARE(runProgram(root, arguments, false).exitCode, 0);
+    if (before == "mine")
+        dir.write("quiz.html", "<p>mine</p>");
+    // Everything but the page and the quiz, which the row rewrites.
+    const auto others = [&root] {
+        QStringList files = filesUnder(root);
+        files.removeIf(
+            [](const QString &file) { return file.contains("quiz.html") || file.contains("good.qzt"); });
+        return files;
+    };
+    const QStringList files = others();
+    QFile page(root + "quiz.html");
+    const QByteArray earlier = page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
+    page.close();
+    if (!interrupt.isEmpty())
+        qputenv("MATCHMAKER_TEST_INTERRUPT", interrupt.toLatin1());
+
+    dir.write("good.qzt", TempQuizDir::quizBody("\r\n", "Kest,Dorv,Oro,Zed"));
+    const Ran ran = runProgram(root, arguments, false);
+    qunsetenv("MATCHMAKER_TEST_INTERRUPT");
+
+    QCOMPARE(ran.exitCode, exitCode);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray now = page.readAll();
+    QCOMPARE(now != earlier, replaced);
+    QCOMPARE(now.contains("Zed"), replaced);
+    if (before == "mine")
+        QVERIFY2(ran.errors.contains("quiz.html\": it is not a page this program wrote"),
+                 qPrintable(ran.errors));
+    QCOMPARE(others(), files);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -4,7 +4,7 @@
 // from that script holds the lines the window shows.
 
 #include "Finding.h"
-#include "QuizLineReader.h"
+#include "FuzzedQuiz.h"
 #include "SinglePage.h"
 #include "TextDecoder.h"
 
@@ -15,22 +15,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 
 namespace {
-
-// The input's lines as a quiz, missing ones empty; a line may hold any byte but CR and LF.
-QuizText linesOf(const std::uint8_t *data, std::size_t size)
-{
-    std::stringbuf buffer(std::string(reinterpret_cast<const char *>(data), size), std::ios::in);
-    QuizLineReader reader(buffer);
-    QuizText lines;
-    for (std::string &line : lines) {
-        if (reader.readLine(line, QuizMaxLineLength) == QuizLineReader::Result::TooLong)
-            reader.skipRestOfLine();
-    }
-    return lines;
-}
 
 QByteArray between(const QByteArray &text, const QByteArray &start, const QByteArray &end, qsizetype from = 0)
 {
@@ -43,7 +29,7 @@ QByteArray between(const QByteArray &text, const QByteArray &start, const QByteA
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QuizText lines = linesOf(data, size);
+    const QuizText lines = fuzzedQuiz(data, size);
     SinglePage::Input input;
     input.html
         = "<!DOCTYPE html>\n<html>\n<head>\n<meta http-equiv=\"Content-Security-Policy\" content=\"x\">\n"

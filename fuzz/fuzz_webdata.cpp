@@ -4,8 +4,8 @@
 // or start markup, and it must read back as the lines the window shows.
 
 #include "Finding.h"
+#include "FuzzedQuiz.h"
 #include "PageData.h"
-#include "QuizLineReader.h"
 #include "TextDecoder.h"
 
 #include <QJsonArray>
@@ -16,28 +16,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
-
-namespace {
-
-// The input's lines as a quiz, missing ones empty; a line may hold any byte but CR and LF.
-QuizText linesOf(const std::uint8_t *data, std::size_t size)
-{
-    std::stringbuf buffer(std::string(reinterpret_cast<const char *>(data), size), std::ios::in);
-    QuizLineReader reader(buffer);
-    QuizText lines;
-    for (std::string &line : lines) {
-        if (reader.readLine(line, QuizMaxLineLength) == QuizLineReader::Result::TooLong)
-            reader.skipRestOfLine();
-    }
-    return lines;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QuizText lines = linesOf(data, size);
+    const QuizText lines = fuzzedQuiz(data, size);
     const QString name = TextDecoder::decode(lines[0]);
     std::string written;
     PageData::write("{}", {}, { { name.toStdString(), &lines, {}, {} } },

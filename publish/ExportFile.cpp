@@ -169,18 +169,11 @@ void ExportFile::commit()
 {
     if (!problem.isEmpty())
         return;
-    if (stop)
-        stop->reached(ExportStop::Moment::BeforePlacing);
     std::unique_lock<std::mutex> held;
-    if (stop) {
-        held = stop->hold();
-        if (stop->requested() || stop->givenUp()) {
-            stop->giveUp();
-            fail(tr("the export was interrupted."));
-            return;
-        }
+    if (stop && !stop->startPlacing(held))
+        return fail(tr("the export was interrupted."));
+    if (stop)
         stop->reached(ExportStop::Moment::WhilePlacing);
-    }
     ::close(descriptor);
     descriptor = -1;
     if (::rename(fresh.c_str(), target.c_str()) != 0) {

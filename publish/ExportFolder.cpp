@@ -715,17 +715,10 @@ void ExportFolder::commit()
     for (const fs::path &folder : folders)
         syncFolder(folder);
     syncFolder(fresh);
-    if (stop)
-        stop->reached(ExportStop::Moment::BeforePlacing);
     {
         std::unique_lock<std::mutex> held;
-        if (stop) {
-            held = stop->hold();
-            if (stop->requested() || stop->givenUp()) {
-                stop->giveUp();
-                return fail(tr("it was interrupted."));
-            }
-        }
+        if (stop && !stop->startPlacing(held))
+            return fail(tr("it was interrupted."));
         if (!(inPlace ? placeInside() : swapIn()))
             return;
         committed = true;

@@ -19,3 +19,13 @@ void ExportStop::giveUp()
     removeWritten = {};
     state = State::GivenUp;
 }
+
+bool ExportStop::startPlacing(std::unique_lock<std::mutex> &held)
+{
+    reached(Moment::BeforePlacing);
+    held = hold();
+    if (!requested() && !givenUp())
+        return true;
+    giveUp();
+    return false;
+}

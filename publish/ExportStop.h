@@ -30,6 +30,9 @@ public:
     bool givenUp() const { return state == State::GivenUp; }
     void giveUp();
     void setPlaced() { state = State::Placed; }
+    // The start of putting the export in place: held then keeps a request waiting until the export
+    // stands. False, with the export given up, when a request came first.
+    bool startPlacing(std::unique_lock<std::mutex> &held);
     void reached(Moment moment) const
     {
         if (momentHook)

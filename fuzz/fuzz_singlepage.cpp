@@ -56,13 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray assignment = between(script, "window.MatchMakerQuizzes = ", ";\n");
     const QJsonObject quiz
         = QJsonDocument::fromJson(assignment).object()["quizzes"].toArray().first().toObject();
-    const QJsonArray text = quiz["lines"].toArray();
-    if (text.size() != qsizetype(QuizLineCount))
-        finding("the quiz does not have 104 lines");
-    for (std::size_t i = 0; i < QuizLineCount; ++i) {
-        if (text[qsizetype(i)].toString() != TextDecoder::decode(lines[i]))
-            finding("a line does not read back as the window shows it");
-    }
+    checkReadsBack(quiz, lines);
     const QByteArray block = between(file, "type=\"application/json\">", "</script>");
     if (QJsonDocument::fromJson(block).isNull())
         finding("the data block of pictures and clips does not parse as JSON");

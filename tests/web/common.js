@@ -80,11 +80,16 @@ function exportQuizzes(files) {
         timeout: 60000,
         stdio: ['ignore', 'ignore', 'ignore'],
     });
+    return exported(dir, files);
+}
+
+// An export in dir of the files: its page's engine and data, the lines of each quiz as the tests
+// read its file (to hold the export's reading to), and the page's words in a language.
+function exported(dir, files) {
     const engine = pageEngine(dir);
     return {
         dir,
         engine,
-        // The lines of each quiz as the tests read its file, to hold the export's reading to.
         get lines() {
             return files.map(shownLines);
         },
@@ -141,15 +146,7 @@ function exportSingleFileForTests(files) {
         )
         .replace(/"([a-z]+\.wav)":"(data:[^"]*)"/g, (_, name, clip) => `"${name}":"${clip}#/${name}"`);
     fs.writeFileSync(path.join(dir, TESTED), tested);
-    const engine = pageEngine(dir);
-    return {
-        dir,
-        engine,
-        get lines() {
-            return files.map(shownLines);
-        },
-        T: (language) => translator(engine.texts, language),
-    };
+    return exported(dir, files);
 }
 
 // Plays keys (A to D, "<" for Back) on quiz number `which` of an export: after each key the

@@ -3,6 +3,7 @@
 
 #include "ExportStop.h"
 #include "FileName.h"
+#include "SystemFile.h"
 
 #include <QRandomGenerator>
 
@@ -23,16 +24,6 @@ namespace {
 // How far into a file its marker is looked for: the page's head comes first.
 constexpr std::size_t MarkerReach = 4096;
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString shown(const fs::path &path)
-{
-    return FileName::shown(FileName::fromNative(path.native()));
-}
-
 // Whether the start of the regular file at path holds marker; it is read without following a link.
 bool holdsMarker(const fs::path &path, std::string_view marker)
 {
@@ -43,15 +34,6 @@ bool holdsMarker(const fs::path &path, std::string_view marker)
     const ssize_t read = ::read(descriptor, start.data(), start.size());
     ::close(descriptor);
     return read > 0 && start.substr(0, std::size_t(read)).find(marker) != std::string::npos;
-}
-
-void syncFolder(const fs::path &folder)
-{
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
 }
 
 } // namespace
@@ -98,7 +80,7 @@ bool ExportFile::checkTarget()
     if (::lstat(target.c_str(), &status) != 0) {
         if (errno == ENOENT)
             return true;
-        fail(tr("it cannot be looked at"), systemReason(errno));
+        fail(tr("it cannot be looked at"), SystemFile::reason(errno));
         return false;
     }
     if (S_ISLNK(status.st_mode)) {
@@ -143,7 +125,7 @@ bool ExportFile::makeNewFile()
         if (errno != EEXIST)
             break;
     }
-    fail(tr("nothing can be written in \"%1\"").arg(shown(parent)), systemReason(errno));
+    fail(tr("nothing can be written in \"%1\"").arg(SystemFile::shown(parent)), SystemFile::reason(errno));
     return false;
 }
 
@@ -151,18 +133,13 @@ void ExportFile::write(const std::function<void(const Part &add)> &parts)
 {
     int failed = 0;
     parts([&](std::string_view part) {
-        while (failed == 0 && !part.empty()) {
-            const ssize_t written = ::write(descriptor, part.data(), part.size());
-            if (written < 0 && errno != EINTR)
-                failed = errno;
-            if (written > 0)
-                part.remove_prefix(std::size_t(written));
-        }
+        if (failed == 0 && !SystemFile::writeAll(descriptor, part.data(), part.size()))
+            failed = errno;
     });
     if (failed == 0 && ::fsync(descriptor) != 0)
         failed = errno;
     if (failed != 0)
-        fail(tr("it cannot be written"), systemReason(failed));
+        fail(tr("it cannot be written"), SystemFile::reason(failed));
 }
 
 void ExportFile::commit()
@@ -177,7 +154,7 @@ void ExportFile::commit()
     ::close(descriptor);
     descriptor = -1;
     if (::rename(fresh.c_str(), target.c_str()) != 0) {
-        fail(tr("it cannot be replaced"), systemReason(errno));
+        fail(tr("it cannot be replaced"), SystemFile::reason(errno));
         return;
     }
     placedOnce = true;
@@ -185,5 +162,5 @@ void ExportFile::commit()
         stop->setPlaced();
         stop->setRemoval({});
     }
-    syncFolder(target.parent_path());
+    SystemFile::syncFolder(target.parent_path());
 }

@@ -3,6 +3,7 @@
 
 #include "ExportStop.h"
 #include "FileName.h"
+#include "SystemFile.h"
 
 #include <QCryptographicHash>
 #include <QRandomGenerator>
@@ -30,16 +31,6 @@ constexpr const char *NewPrefix = ".mm-new-";
 constexpr const char *OldPrefix = ".mm-old-";
 constexpr std::size_t SuffixDigits = 16;
 constexpr std::size_t NamedAtMost = 5;
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString shown(const fs::path &path)
-{
-    return FileName::shown(FileName::fromNative(path.native()));
-}
 
 // A hidden folder only an export makes: a prefix and sixteen hex digits.
 bool isHiddenCopy(const std::string &name)
@@ -197,7 +188,7 @@ QString removeListed(const fs::path &root, const ExportManifest::Files &files, c
         removed(::unlink((root / marker).c_str()));
     if (error == 0)
         removed(::rmdir(root.c_str()));
-    return error == 0 ? QString() : systemReason(error);
+    return error == 0 ? QString() : SystemFile::reason(error);
 }
 
 // What differs from the listing taken before: anything new, or changed.
@@ -236,23 +227,6 @@ bool renameNew(const fs::path &from, const fs::path &to)
     return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
-bool writeAll(int file, const char *bytes, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(file, bytes, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 // Writes a whole new file, flushed to the disk; why it cannot be, or nothing. The file is opened
 // by the system's name for it, which QFile would not keep where it is not UTF-8, and written by
 // the system, whose reason QFile would not pass on.
@@ -260,24 +234,15 @@ QString writeFile(const fs::path &path, const ExportFolder::Parts &parts)
 {
     const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (file < 0)
-        return systemReason(errno);
+        return SystemFile::reason(errno);
     bool whole = true;
     parts([&](const QByteArray &part) {
-        whole = whole && writeAll(file, part.constData(), static_cast<std::size_t>(part.size()));
+        whole = whole && SystemFile::writeAll(file, part.constData(), static_cast<std::size_t>(part.size()));
     });
     whole = whole && ::fsync(file) == 0;
     const int reason = errno;
     ::close(file);
-    return whole ? QString() : systemReason(reason);
-}
-
-void syncFolder(const fs::path &folder)
-{
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
+    return whole ? QString() : SystemFile::reason(reason);
 }
 
 bool sameFile(const fs::path &a, const fs::path &b)
@@ -426,7 +391,7 @@ void ExportFolder::failForeign(const Foreign &foreign)
 {
     QStringList named;
     for (std::size_t i = 0; i < std::min(foreign.size(), NamedAtMost); ++i)
-        named << tr("\"%1\" (%2)").arg(shown(foreign[i].first), foreign[i].second);
+        named << tr("\"%1\" (%2)").arg(SystemFile::shown(foreign[i].first), foreign[i].second);
     if (foreign.size() > NamedAtMost)
         named << tr("and %n more", nullptr, int(foreign.size() - NamedAtMost));
     fail(tr("it holds what no earlier export left there as it was: %1. Nothing was changed. Move these "
@@ -478,7 +443,7 @@ bool ExportFolder::checkTarget()
     if (::lstat(target.c_str(), &status) != 0) {
         if (errno == ENOENT)
             return true;
-        fail(tr("it cannot be looked at"), systemReason(errno));
+        fail(tr("it cannot be looked at"), SystemFile::reason(errno));
         return false;
     }
     if (!S_ISDIR(status.st_mode)) {
@@ -491,7 +456,7 @@ bool ExportFolder::checkTarget()
     tidy(target);
     const auto listing = listed(target);
     if (!listing) {
-        fail(tr("it cannot be read"), systemReason(errno));
+        fail(tr("it cannot be read"), SystemFile::reason(errno));
         return false;
     }
     if (listing->empty()) {
@@ -520,8 +485,9 @@ bool ExportFolder::checkEarlier(const Listing &listing)
     folders.emplace_back();
     for (const std::string &folder : folders) {
         if (::access((target / folder).c_str(), W_OK | X_OK) != 0) {
-            fail(tr("it cannot be replaced: \"%1\" cannot be changed").arg(shown(target / folder)),
-                 systemReason(errno));
+            fail(
+                tr("it cannot be replaced: \"%1\" cannot be changed").arg(SystemFile::shown(target / folder)),
+                SystemFile::reason(errno));
             return false;
         }
     }
@@ -590,7 +556,7 @@ bool ExportFolder::makeParents()
     const auto failed = std::find_if_not(missing.begin(), missing.end(), made);
     if (failed == missing.end())
         return true;
-    fail(tr("its folder \"%1\" cannot be made").arg(shown(*failed)), systemReason(errno));
+    fail(tr("its folder \"%1\" cannot be made").arg(SystemFile::shown(*failed)), SystemFile::reason(errno));
     return false;
 }
 
@@ -614,15 +580,16 @@ bool ExportFolder::makeNewFolder()
         }
     }
     if (fresh.empty()) {
-        fail(tr("nothing can be written in \"%1\"").arg(shown(base)), systemReason(reason));
+        fail(tr("nothing can be written in \"%1\"").arg(SystemFile::shown(base)), SystemFile::reason(reason));
         return false;
     }
     freshLock = ::open(fresh.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ::flock(freshLock, LOCK_EX);
     markerFile = ::open((fresh / marker).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0666);
     const QByteArray heading = ExportManifest::heading();
-    if (markerFile < 0 || !writeAll(markerFile, heading.constData(), std::size_t(heading.size()))) {
-        fail(tr("\"%1\" cannot be written").arg(QString::fromStdString(marker)), systemReason(errno));
+    if (markerFile < 0
+        || !SystemFile::writeAll(markerFile, heading.constData(), std::size_t(heading.size()))) {
+        fail(tr("\"%1\" cannot be written").arg(QString::fromStdString(marker)), SystemFile::reason(errno));
         return false;
     }
     return true;
@@ -661,7 +628,7 @@ void ExportFolder::tidy(const fs::path &folder)
             if (!failed.isEmpty())
                 notes << tr("Cannot remove \"%1\", which an earlier export left behind (%2); remove it "
                             "yourself.")
-                             .arg(shown(copy), failed);
+                             .arg(SystemFile::shown(copy), failed);
         }
         ::close(lock);
     }
@@ -693,15 +660,16 @@ void ExportFolder::write(const QString &relative, const Parts &parts)
     });
     const QByteArray line = ExportManifest::line(name, hash.result().toHex(), size);
     if (!ExportManifest::isFilePath(name) || name == marker || written.count(name))
-        return fail(tr("\"%1\" cannot be written").arg(relative), systemReason(EINVAL));
-    if (!writeAll(markerFile, line.constData(), std::size_t(line.size())))
-        return fail(tr("\"%1\" cannot be written").arg(QString::fromStdString(marker)), systemReason(errno));
+        return fail(tr("\"%1\" cannot be written").arg(relative), SystemFile::reason(EINVAL));
+    if (!SystemFile::writeAll(markerFile, line.constData(), std::size_t(line.size())))
+        return fail(tr("\"%1\" cannot be written").arg(QString::fromStdString(marker)),
+                    SystemFile::reason(errno));
     written[name] = { size, line.left(64) };
     writtenOrder.push_back(name);
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
     folders.insert(path.parent_path());
-    const QString failed = error ? systemReason(error.value()) : writeFile(path, parts);
+    const QString failed = error ? SystemFile::reason(error.value()) : writeFile(path, parts);
     if (!failed.isEmpty())
         fail(tr("\"%1\" cannot be written").arg(relative), failed);
 }
@@ -711,10 +679,11 @@ void ExportFolder::commit()
     if (!problem.isEmpty())
         return;
     if (::fsync(markerFile) != 0)
-        return fail(tr("\"%1\" cannot be written").arg(QString::fromStdString(marker)), systemReason(errno));
+        return fail(tr("\"%1\" cannot be written").arg(QString::fromStdString(marker)),
+                    SystemFile::reason(errno));
     for (const fs::path &folder : folders)
-        syncFolder(folder);
-    syncFolder(fresh);
+        SystemFile::syncFolder(folder);
+    SystemFile::syncFolder(fresh);
     {
         std::unique_lock<std::mutex> held;
         if (stop && !stop->startPlacing(held))
@@ -728,8 +697,8 @@ void ExportFolder::commit()
             stop->setRemoval({});
         }
     }
-    syncFolder(target);
-    syncFolder(target.parent_path());
+    SystemFile::syncFolder(target);
+    SystemFile::syncFolder(target.parent_path());
     removeEarlier();
 }
 
@@ -743,24 +712,24 @@ bool ExportFolder::swapIn()
         fail(errno == EEXIST || errno == ENOTEMPTY ? tr("it was made by something else while the export ran; "
                                                         "nothing was changed.")
                                                    : tr("it cannot be made"),
-             errno == EEXIST || errno == ENOTEMPTY ? QString() : systemReason(errno));
+             errno == EEXIST || errno == ENOTEMPTY ? QString() : SystemFile::reason(errno));
         return false;
     }
     fs::path out = fresh;
     if (::renameat2(AT_FDCWD, fresh.c_str(), AT_FDCWD, target.c_str(), RENAME_EXCHANGE) != 0) {
         if (errno != EINVAL && errno != ENOSYS) {
-            fail(tr("it cannot be replaced"), systemReason(errno));
+            fail(tr("it cannot be replaced"), SystemFile::reason(errno));
             return false;
         }
         out = target.parent_path() / (OldPrefix + suffix);
         if (::rename(target.c_str(), out.c_str()) != 0) {
-            fail(tr("it cannot be replaced"), systemReason(errno));
+            fail(tr("it cannot be replaced"), SystemFile::reason(errno));
             return false;
         }
         if (!renameNew(fresh, target)) {
             const int reason = errno;
             ::rename(out.c_str(), target.c_str());
-            fail(tr("it cannot be replaced"), systemReason(reason));
+            fail(tr("it cannot be replaced"), SystemFile::reason(reason));
             return false;
         }
     }
@@ -783,8 +752,8 @@ bool ExportFolder::swapBack(const fs::path &out)
         : ::rename(target.c_str(), fresh.c_str()) == 0 && ::rename(out.c_str(), target.c_str()) == 0;
     if (!back)
         fail(tr("it was changed while the export ran, and the earlier folder cannot be put back from \"%1\"")
-                 .arg(shown(out)),
-             systemReason(errno));
+                 .arg(SystemFile::shown(out)),
+             SystemFile::reason(errno));
     return back;
 }
 
@@ -799,7 +768,7 @@ bool ExportFolder::placeInside()
     if (!moves.makeFolder(aside) || !moves.all(old, target, aside)) {
         const int reason = errno;
         moves.undo();
-        fail(tr("it cannot be replaced"), systemReason(reason));
+        fail(tr("it cannot be replaced"), SystemFile::reason(reason));
         return false;
     }
     if (const Foreign changed = strayInside(aside); !changed.empty()) {
@@ -810,7 +779,7 @@ bool ExportFolder::placeInside()
     if (!moves.all(inOrder(written, marker, true), fresh, target)) {
         const int reason = errno;
         moves.undo();
-        fail(tr("it cannot be replaced"), systemReason(reason));
+        fail(tr("it cannot be replaced"), SystemFile::reason(reason));
         return false;
     }
     for (const std::string &folder : foldersOf(written))
@@ -856,7 +825,7 @@ void ExportFolder::removeEarlier()
     const QString failed = removeListed(leftover, earlier, marker);
     if (!failed.isEmpty())
         notes << tr("The earlier export cannot be removed and stays in \"%1\" (%2); remove it yourself.")
-                     .arg(shown(leftover), failed);
+                     .arg(SystemFile::shown(leftover), failed);
 }
 
 std::string ExportFolder::placed(const char *relative) const

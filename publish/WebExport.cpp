@@ -150,8 +150,6 @@ private:
         std::string used;
         if (problem.isEmpty()) {
             used = file;
-            // The check read the header; the copy is the whole file, from its first byte.
-            source.seek(0);
             clips[used] = { "audio/wav", source.readAll().toStdString() };
             clipOrder.push_back(used);
         } else {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "PageScript.h"
 
+#include "Base64.h"
+
 namespace {
 
 bool isSpace(char c)
@@ -46,4 +48,21 @@ std::string PageScript::player(const std::vector<Source> &parts)
     }
     return "// SPDX-License-Identifier: MIT\n// The page's script: publish/web/" + names
         + " of Brindlecast Match Maker, without their comments.\n" + joined;
+}
+
+std::string PageScript::withStyle(std::string html, std::string_view sheet, std::string &styleHash)
+{
+    const std::string style = withoutComments(sheet);
+    styleHash = policyHash(Sha256::of(style));
+    constexpr std::string_view link = "<link rel=\"stylesheet\"";
+    const std::size_t from = html.find(link);
+    const std::size_t to = from == std::string::npos ? from : html.find('>', from);
+    if (to != std::string::npos)
+        html.replace(from, to + 1 - from, "<style>" + style + "</style>");
+    return html;
+}
+
+std::string PageScript::policyHash(const Sha256::Digest &digest)
+{
+    return Base64::encode(std::string_view(reinterpret_cast<const char *>(digest.data()), digest.size()));
 }

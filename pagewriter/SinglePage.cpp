@@ -11,11 +11,6 @@ namespace {
 constexpr std::string_view Placeholder
     = "data:image/gif;base64,R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7";
 
-std::string hashOf(const Sha256::Digest &digest)
-{
-    return Base64::encode(std::string_view(reinterpret_cast<const char *>(digest.data()), digest.size()));
-}
-
 std::string address(const SinglePage::Media &media)
 {
     if (media.bytes.empty())
@@ -140,12 +135,11 @@ void SinglePage::write(const Input &input, const PageData::Part &add)
 {
     Sha256 scriptHash;
     script(input, [&](std::string_view part) { scriptHash.add(part); });
-    const std::string style = PageScript::withoutComments(input.style);
-    std::string html = input.html;
+    std::string styleHash;
+    std::string html = PageScript::withStyle(input.html, input.style, styleHash);
     replaceElement(html, "<meta http-equiv=\"Content-Security-Policy\"", ">",
                    std::string(Marker) + "\n<meta http-equiv=\"Content-Security-Policy\" content=\""
-                       + policy(hashOf(scriptHash.finish()), hashOf(Sha256::of(style))) + "\">");
-    replaceElement(html, "<link rel=\"stylesheet\"", ">", "<style>" + style + "</style>");
+                       + policy(PageScript::policyHash(scriptHash.finish()), styleHash) + "\">");
     removeScriptFiles(html);
     replacePictures(html);
     const std::size_t body = html.rfind("</body>");

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "WebExport.h"
 
-#include "Base64.h"
 #include "ExportFile.h"
 #include "ExportFolder.h"
 #include "FileName.h"
@@ -11,7 +10,6 @@
 #include "PageTexts.h"
 #include "RegularFile.h"
 #include "ScriptData.h"
-#include "Sha256.h"
 #include "ShowAddresses.h"
 #include "SinglePage.h"
 #include "SoundClips.h"
@@ -198,20 +196,14 @@ std::string pageTexts(const WebExport::Sources &sources)
     return ScriptData::json(PageTexts::tables(sources.catalogueFolder, sources.catalogueName)).toStdString();
 }
 
-std::string base64Hash(std::string_view bytes)
-{
-    const Sha256::Digest hash = Sha256::of(bytes);
-    return Base64::encode(std::string_view(reinterpret_cast<const char *>(hash.data()), hash.size()));
-}
-
-// The page with its style sheet written into it, without the sheet's comments; the
-// Content-Security-Policy then allows the sheet by its hash instead of by its file.
+// The page with its style sheet written into it; the Content-Security-Policy then allows the
+// sheet by its hash instead of by its file.
 QByteArray pageWithStyle()
 {
-    const std::string style = PageScript::withoutComments(compiled(QStringLiteral("style.css")));
-    return bytesOf(compiled(QStringLiteral("index.html")))
-        .replace(R"(<link rel="stylesheet" href="style.css">)", bytesOf("<style>" + style + "</style>"))
-        .replace("style-src 'self'", bytesOf("style-src 'sha256-" + base64Hash(style) + "'"));
+    std::string styleHash;
+    const std::string page = PageScript::withStyle(compiled(QStringLiteral("index.html")),
+                                                   compiled(QStringLiteral("style.css")), styleHash);
+    return bytesOf(page).replace("style-src 'self'", bytesOf("style-src 'sha256-" + styleHash + "'"));
 }
 
 // The page, its data and what it shows, written into the new folder. Each file a page loads

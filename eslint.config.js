@@ -30,6 +30,25 @@ module.exports = [
         },
     },
     {
+        // The studio's classic scripts share one global scope, as the player's do.
+        files: ['studio/web/**/*.js'],
+        languageOptions: { sourceType: 'script', globals: { ...globals.browser } },
+        rules: {
+            'no-restricted-syntax': [
+                'error',
+                { selector: 'TemplateElement[value.raw=/\\n/]', message: 'No text in a part spans lines.' },
+            ],
+        },
+    },
+    {
+        files: ['studio/web/sw.js'],
+        languageOptions: { globals: { ...globals.serviceworker } },
+    },
+    {
+        files: ['studio/make-try-page.js'],
+        languageOptions: { sourceType: 'commonjs', globals: { ...globals.node } },
+    },
+    {
         // The engine is also a module for Node, where the differential test runs it.
         files: ['publish/web/engine.js'],
         languageOptions: { globals: { module: 'writable' } },

@@ -4,40 +4,31 @@
 // phone's: no violation anywhere. One test per engine and size.
 'use strict';
 const assert = require('node:assert/strict');
-const fs = require('node:fs');
 const path = require('node:path');
 const { test, after } = require('node:test');
 const { ENGINES, Browsers } = require('./browsers.js');
-const { DATA, TESTED, scratch, exportForTests, folderUrl, until } = require('./common.js');
+const {
+    DATA,
+    TESTED,
+    scratch,
+    exportForTests,
+    folderUrl,
+    until,
+    addAxe,
+    loadAxe,
+    audit,
+} = require('./common.js');
 
-const TAGS = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'];
 const SIZES = [
     { width: 1280, height: 800 },
     { width: 360, height: 640 },
 ];
 const page = exportForTests([path.join(DATA, 'episode1.qzt'), path.join(DATA, 'episode2.QZT')]);
-// axe is loaded as a file of the folder, so that the page's policy lets it run as it is.
-fs.copyFileSync(require.resolve('axe-core/axe.min.js'), path.join(page.dir, 'testaxe.js'));
+addAxe(page.dir);
 const T = page.T('en');
 
 const browsers = new Browsers(scratch);
 after(() => browsers.close());
-
-async function audit(tab, where) {
-    // No preload: axe would fetch the style sheets itself, which file:// refuses.
-    const violations = await tab.evaluate(
-        (tags) =>
-            window.axe
-                .run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
-                .then((result) =>
-                    result.violations.map(
-                        (v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`,
-                    ),
-                ),
-        TAGS,
-    );
-    assert.deepEqual(violations, [], `axe at ${where}`);
-}
 
 // The focused element's text once it is this.
 function focusOn(tab, text) {
@@ -54,15 +45,7 @@ for (const engine of ENGINES) {
             const tab = await browsers.open(engine, size);
             try {
                 await tab.goto((await folderUrl(page.dir, 'file')) + TESTED);
-                await tab.evaluate(
-                    () =>
-                        new Promise((resolve, reject) => {
-                            const script = document.head.appendChild(document.createElement('script'));
-                            script.onload = resolve;
-                            script.onerror = () => reject(new Error('axe did not load'));
-                            script.src = 'testaxe.js';
-                        }),
-                );
+                await loadAxe(tab);
                 await audit(tab, 'the choice of quizzes');
                 await tab.press('Tab');
                 await focusOn(tab, 'episode1.qzt');

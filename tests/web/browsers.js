@@ -70,6 +70,12 @@ class PuppeteerTab {
         return within(60000, 'a script in the page', this.page.evaluate(fn, ...args));
     }
 
+    // Runs fn in the document of the frame that the element of this selector shows.
+    async inFrame(selector, fn, ...args) {
+        const frame = await (await this.page.$(selector)).contentFrame();
+        return within(60000, 'a script in the frame', frame.evaluate(fn, ...args));
+    }
+
     // The clipboard API, or the one a test put aside as testClipboard where it took the API away.
     clipboardText() {
         return this.evaluate(() => (window.testClipboard || navigator.clipboard).readText());
@@ -123,6 +129,19 @@ class WebKitTab {
 
     evaluate(fn, ...args) {
         return this.session.evaluate(fn, ...args);
+    }
+
+    async inFrame(selector, fn, ...args) {
+        const element = await this.session.command('POST', '/element', {
+            using: 'css selector',
+            value: selector,
+        });
+        await this.session.command('POST', '/frame', { id: element });
+        try {
+            return await this.evaluate(fn, ...args);
+        } finally {
+            await this.session.command('POST', '/frame/parent', {});
+        }
     }
 
     // WebKit lets a page read the clipboard only when the person pastes: Ctrl+V in a text area.

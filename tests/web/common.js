@@ -4,6 +4,7 @@
 // exported page, a local web server, waiting for a state, and the results that the page's own
 // engine (publish/web/engine.js, which web_engine_diff holds equal to the program's) works out.
 'use strict';
+const assert = require('node:assert/strict');
 const crypto = require('node:crypto');
 const fs = require('node:fs');
 const os = require('node:os');
@@ -118,22 +119,32 @@ function exportForTests(files) {
     return exported;
 }
 
-// Exports the quiz files as one HTML file (--single-file) into a new folder, as index.html, and
-// writes the page the tests open beside it: the same file with the probe inline before anything
-// else and the probe's hash added to the policy's script-src (the shipped file allows only its
-// own script; web_html checks the shipped file), and each clip's data: address given its file
-// name as a fragment ("#/kestsound.wav"), which the probe reads as the folder's clip names.
-// quizzes.js beside it holds the file's data for the tests' engine; the page never loads it.
-function exportSingleFileForTests(files) {
-    const dir = path.join(scratch, `single-${made++}`);
-    fs.mkdirSync(dir);
-    const file = path.join(dir, 'index.html');
+// Exports the quiz files as one HTML file (--single-file), as the program writes it, to file.
+function exportSingleFile(files, file) {
     execFileSync(EXPORT[0], [...EXPORT.slice(1), '--single-file', file, ...files], {
         cwd: DATA,
         timeout: 60000,
         stdio: ['ignore', 'ignore', 'ignore'],
     });
-    const page = fs.readFileSync(file, 'utf8');
+}
+
+// Exports the quiz files as one HTML file (--single-file) into a new folder, as index.html, with
+// the page the tests open beside it (singleFileForTests).
+function exportSingleFileForTests(files) {
+    const dir = path.join(scratch, `single-${made++}`);
+    fs.mkdirSync(dir);
+    exportSingleFile(files, path.join(dir, 'index.html'));
+    return singleFileForTests(dir, files);
+}
+
+// Writes the page the tests open beside dir/index.html, one HTML file of the quiz files: the same
+// file with the probe inline before anything else and the probe's hash added to the policy's
+// script-src (the shipped file allows only its own script; web_html checks the shipped file), and
+// each clip's data: address given its file name as a fragment ("#/kestsound.wav"), which the probe
+// reads as the folder's clip names. quizzes.js beside it holds the file's data for the tests'
+// engine; the page never loads it.
+function singleFileForTests(dir, files) {
+    const page = fs.readFileSync(path.join(dir, 'index.html'), 'utf8');
     const script = /<script>([\s\S]*?)<\/script>/.exec(page)[1];
     fs.writeFileSync(path.join(dir, 'quizzes.js'), script.split('\n').slice(0, 2).join('\n'));
     const probe = fs.readFileSync(path.join(__dirname, 'probe.js'), 'utf8');
@@ -169,18 +180,107 @@ function expectedPass(exported, which, keys, T) {
     );
 }
 
-// python3's web server over the scratch folder, on a free port of the loopback address, started
-// once.
-let server = null;
-function serve() {
-    if (server) return server;
+// The page's state where a question should be: the focused element, the question region and
+// the live region.
+function questionState(tab, T) {
+    return tab.evaluate((region) => {
+        const probe = window.testProbe;
+        const focused = document.activeElement;
+        const quiz = probe.all('region').find((r) => probe.name(r) === region);
+        return {
+            focused: focused.textContent,
+            inQuestion: Boolean(quiz && quiz.contains(focused)),
+            live: document.querySelector('[aria-live]').textContent,
+        };
+    }, T('Question'));
+}
+
+// Keys of one pass; after each that moves, the question it leads to is shown, focused and
+// announced.
+async function playPass(tab, keys, expected, T) {
+    for (let i = 0; i < keys.length; ++i) {
+        await tab.press(keys[i] === '<' ? 'Backspace' : keys[i]);
+        const question = expected.steps[i];
+        if (question === null || question === 'results') continue;
+        await until(
+            () => questionState(tab, T),
+            (state) => state.focused === question && state.inQuestion && state.live.endsWith(question),
+            `after key ${i + 1} (${keys[i]}), question "${question.slice(0, 40)}" shown, focused and announced`,
+        );
+    }
+}
+
+function resultsShown(tab, title) {
+    return tab.evaluate((name) => {
+        const probe = window.testProbe;
+        const region = probe.all('region').find((r) => probe.name(r) === name);
+        if (!region) return null;
+        const heading = probe.get('heading', name, region);
+        return {
+            title: heading.textContent,
+            prompt: probe.all('paragraph', region)[0].textContent,
+            details: probe
+                .all('listitem', probe.get('list', undefined, region))
+                .map((item) => item.textContent),
+            focused: document.activeElement === heading,
+            live: document.querySelector('[aria-live]').textContent,
+            played: probe.played.map((clip) => clip.src),
+            pageTitle: document.title,
+            // What the hostile lines would make if they were read as markup; the page as one file
+            // has its own scripts inline, in the body and the head.
+            markup: document.querySelectorAll(
+                'i, script:not([src]):not(body > script):not(head > script), img[src="x"], [onerror]',
+            ).length,
+        };
+    }, title);
+}
+
+// axe-core as a file of the folder dir, so that the page's policy lets it run as it is.
+function addAxe(dir) {
+    fs.copyFileSync(require.resolve('axe-core/axe.min.js'), path.join(dir, 'testaxe.js'));
+}
+
+function loadAxe(tab) {
+    return tab.evaluate(
+        () =>
+            new Promise((resolve, reject) => {
+                const script = document.head.appendChild(document.createElement('script'));
+                script.onload = resolve;
+                script.onerror = () => reject(new Error('axe did not load'));
+                script.src = 'testaxe.js';
+            }),
+    );
+}
+
+// axe (WCAG 2.0 and 2.1, A and AA) finds no violation on the page where it is.
+async function audit(tab, where) {
+    // No preload: axe would fetch the style sheets itself, which file:// refuses.
+    const violations = await tab.evaluate(
+        (tags) =>
+            window.axe
+                .run(document, { runOnly: { type: 'tag', values: tags }, preload: false })
+                .then((result) =>
+                    result.violations.map(
+                        (v) => `${v.id} (${v.nodes.map((n) => n.target.join(' ')).join(', ')})`,
+                    ),
+                ),
+        ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'],
+    );
+    assert.deepEqual(violations, [], `axe at ${where}`);
+}
+
+// python3's web server over dir, on a free port of the loopback address: its address, and
+// stop() to end it (it ends anyway with the tests).
+function startServer(dir) {
     const child = spawn(
         'python3',
-        ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', scratch],
-        { stdio: ['ignore', 'pipe', 'ignore'] },
+        ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', dir],
+        {
+            stdio: ['ignore', 'pipe', 'ignore'],
+        },
     );
     process.on('exit', () => child.kill());
-    server = within(
+    return within(
         10000,
         'the web server',
         new Promise((resolve) => {
@@ -189,14 +289,20 @@ function serve() {
                 seen += chunk;
                 const port = /port (\d+).*\n/.exec(seen);
                 if (port) {
-                    // After its first line it says no more there; it is stopped when the tests end.
+                    // After its first line it says no more there.
                     child.stdout.destroy();
                     child.unref();
-                    resolve(`http://127.0.0.1:${port[1]}/`);
+                    resolve({ url: `http://127.0.0.1:${port[1]}/`, stop: () => child.kill() });
                 }
             });
         }),
     );
+}
+
+// The web server over the scratch folder, started once.
+let server = null;
+function serve() {
+    if (!server) server = startServer(scratch).then(({ url }) => url);
     return server;
 }
 
@@ -221,13 +327,23 @@ async function until(read, accept, what, ms = 10000) {
 
 module.exports = {
     DATA,
+    PROGRAM: EXPORT[0],
     TESTED,
     scratch,
     writeQuiz,
     exportQuizzes,
     exportForTests,
+    exportSingleFile,
     exportSingleFileForTests,
+    singleFileForTests,
+    addProbe,
     expectedPass,
+    playPass,
+    resultsShown,
+    addAxe,
+    loadAxe,
+    audit,
+    startServer,
     folderUrl,
     until,
 };

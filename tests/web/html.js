@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The Nu Html Checker (vnu.jar from npm, run by Debian's Java) on every page we write: the pages
-// of an export and the HTML in publish/. No error on any; one test per page.
+// of an export, the HTML in publish/ and the studio's. No error on any; one test per page.
 'use strict';
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
@@ -27,9 +27,17 @@ const single = exportSingleFileForTests([
     path.join(DATA, 'episode1.qzt'),
     path.join(DATA, 'episode2.QZT'),
 ]).dir;
-const pages = [...htmlFiles(dir), ...htmlFiles(single), ...htmlFiles(path.join(ROOT, 'publish'))];
+// The studio's pages as built, where MATCHMAKER_STUDIO names its folder.
+const studio = process.env.MATCHMAKER_STUDIO ? path.resolve(process.env.MATCHMAKER_STUDIO) : null;
+const pages = [
+    ...htmlFiles(dir),
+    ...htmlFiles(single),
+    ...htmlFiles(path.join(ROOT, 'publish')),
+    ...(studio ? htmlFiles(studio) : []),
+];
 const label = (page) => {
     if (page.startsWith(single)) return 'the page as one file';
+    if (studio && page.startsWith(studio)) return `the studio's ${path.relative(studio, page)}`;
     return page.startsWith(dir) ? `the export's ${path.relative(dir, page)}` : path.relative(ROOT, page);
 };
 

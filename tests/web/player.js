@@ -18,6 +18,8 @@ const {
     exportForTests,
     exportSingleFileForTests,
     expectedPass,
+    playPass,
+    resultsShown,
     folderUrl,
     until,
 } = require('./common.js');
@@ -122,61 +124,6 @@ function exported(files, single) {
     const key = `${single ? 'single\n' : ''}${files.join('\n')}`;
     if (!made.has(key)) made.set(key, single ? exportSingleFileForTests(files) : exportForTests(files));
     return made.get(key);
-}
-
-// The page's state where a question should be: the focused element, the question region and
-// the live region.
-function questionState(tab, T) {
-    return tab.evaluate((region) => {
-        const probe = window.testProbe;
-        const focused = document.activeElement;
-        const quiz = probe.all('region').find((r) => probe.name(r) === region);
-        return {
-            focused: focused.textContent,
-            inQuestion: Boolean(quiz && quiz.contains(focused)),
-            live: document.querySelector('[aria-live]').textContent,
-        };
-    }, T('Question'));
-}
-
-// Keys of one pass; after each that moves, the question it leads to is shown, focused and
-// announced.
-async function playPass(tab, keys, expected, T) {
-    for (let i = 0; i < keys.length; ++i) {
-        await tab.press(keys[i] === '<' ? 'Backspace' : keys[i]);
-        const question = expected.steps[i];
-        if (question === null || question === 'results') continue;
-        await until(
-            () => questionState(tab, T),
-            (state) => state.focused === question && state.inQuestion && state.live.endsWith(question),
-            `after key ${i + 1} (${keys[i]}), question "${question.slice(0, 40)}" shown, focused and announced`,
-        );
-    }
-}
-
-function resultsShown(tab, title) {
-    return tab.evaluate((name) => {
-        const probe = window.testProbe;
-        const region = probe.all('region').find((r) => probe.name(r) === name);
-        if (!region) return null;
-        const heading = probe.get('heading', name, region);
-        return {
-            title: heading.textContent,
-            prompt: probe.all('paragraph', region)[0].textContent,
-            details: probe
-                .all('listitem', probe.get('list', undefined, region))
-                .map((item) => item.textContent),
-            focused: document.activeElement === heading,
-            live: document.querySelector('[aria-live]').textContent,
-            played: probe.played.map((clip) => clip.src),
-            pageTitle: document.title,
-            // What the hostile lines would make if they were read as markup; the page as one file
-            // has its own scripts inline, in the body and the head.
-            markup: document.querySelectorAll(
-                'i, script:not([src]):not(body > script):not(head > script), img[src="x"], [onerror]',
-            ).length,
-        };
-    }, title);
 }
 
 async function checkResults(tab, expected, clip) {

@@ -59,6 +59,11 @@ module.exports = [
         languageOptions: { sourceType: 'commonjs', globals: { ...globals.node, ...globals.browser } },
     },
     {
+        // The studio's build steps, run by Node.
+        files: ['studio/*.js'],
+        languageOptions: { sourceType: 'commonjs', globals: { ...globals.node } },
+    },
+    {
         files: ['eslint.config.js'],
         languageOptions: { sourceType: 'commonjs', globals: { ...globals.node } },
     },

@@ -110,11 +110,10 @@ class QuizForm {
     }
 
     // Puts back the text the quiz holds, the caret where it was as far as the text reaches.
-    restore(index) {
+    restore(index, caret) {
         const field = this.fields[index];
-        const caret = field.selectionStart;
         field.value = this.accepted[index];
-        const at = Math.min(caret === null ? field.value.length : caret, field.value.length);
+        const at = Math.min(caret, field.value.length);
         field.setSelectionRange(at, at);
     }
 

@@ -45,10 +45,6 @@ module.exports = [
         languageOptions: { globals: { ...globals.serviceworker } },
     },
     {
-        files: ['studio/make-try-page.js'],
-        languageOptions: { sourceType: 'commonjs', globals: { ...globals.node } },
-    },
-    {
         // The engine is also a module for Node, where the differential test runs it.
         files: ['publish/web/engine.js'],
         languageOptions: { globals: { module: 'writable' } },
@@ -57,6 +53,11 @@ module.exports = [
         // Node's, and a browser's for the functions they hand to the page to run there.
         files: ['tests/web/**/*.js', 'bench/**/*.js', 'tests/wasm/**/*.js', 'quizwasm/**/*.js'],
         languageOptions: { sourceType: 'commonjs', globals: { ...globals.node, ...globals.browser } },
+    },
+    {
+        // The studio's build steps, run by Node.
+        files: ['studio/*.js'],
+        languageOptions: { sourceType: 'commonjs', globals: { ...globals.node } },
     },
     {
         files: ['eslint.config.js'],

@@ -3,6 +3,7 @@
 #   games/matchmaker                   launcher: enters the data folder, then runs the program
 #   libexec/matchmaker/                the program itself, not on PATH, and its audio plugin
 #   share/matchmaker/                  quizzes, banner pictures and sound clips
+#   share/matchmaker/studio/           the studio, a static web app, where emscripten built it
 #   share/applications/, share/icons/hicolor/, share/metainfo/   menu entry, icons, AppStream
 #   share/mime/packages/               the quiz file type
 #   share/man/man6/, share/doc/matchmaker/   manual page, changelog and copyright
@@ -28,6 +29,9 @@ foreach(number RANGE 1 10)
 endforeach()
 list(TRANSFORM runtimeFiles PREPEND ${PROJECT_SOURCE_DIR}/data/)
 install(FILES ${runtimeFiles} DESTINATION ${MATCHMAKER_DATA_DIR})
+if(MATCHMAKER_QUIZWASM)
+    install(DIRECTORY ${PROJECT_BINARY_DIR}/studio/ DESTINATION ${MATCHMAKER_DATA_DIR}/studio)
+endif()
 
 # The launcher finds the program and the data relative to its own location rather than through
 # the configured prefix, so `cmake --install --prefix`, DESTDIR and an unpacked package all work.

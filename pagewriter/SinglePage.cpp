@@ -11,13 +11,6 @@ namespace {
 constexpr std::string_view Placeholder
     = "data:image/gif;base64,R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7";
 
-std::string address(const SinglePage::Media &media)
-{
-    if (media.bytes.empty())
-        return {};
-    return "data:" + media.type + ";base64," + Base64::encode(media.bytes);
-}
-
 // Replaces the element that starts with start and ends at the next end with what.
 void replaceElement(std::string &html, std::string_view start, std::string_view end, std::string_view what)
 {
@@ -94,18 +87,18 @@ void media(const SinglePage::Input &input, const PageData::Part &add)
     for (std::size_t i = 0; i < input.banner.size(); ++i) {
         if (i > 0)
             json += ',';
-        JsonText::appendStringOrNull(json, address(input.banner[i]));
+        JsonText::appendStringOrNull(json, SinglePage::address(input.banner[i]));
         add(json);
         json.clear();
     }
     json += "],\"clips\":";
     appendClipNames(json, input.quizzes);
     json += ",\"logo\":";
-    JsonText::appendStringOrNull(json, address(input.logo));
+    JsonText::appendStringOrNull(json, SinglePage::address(input.logo));
     json += ",\"noWinnerClips\":";
     appendNoWinnerClipNames(json, input.quizzes);
     json += ",\"scrollpic\":";
-    JsonText::appendStringOrNull(json, address(input.scrollpic));
+    JsonText::appendStringOrNull(json, SinglePage::address(input.scrollpic));
     json += ",\"sounds\":{";
     bool first = true;
     for (const auto &[file, clip] : input.clips) {
@@ -114,7 +107,7 @@ void media(const SinglePage::Input &input, const PageData::Part &add)
         first = false;
         JsonText::appendString(json, file);
         json += ':';
-        JsonText::appendStringOrNull(json, address(clip));
+        JsonText::appendStringOrNull(json, SinglePage::address(clip));
         add(json);
         json.clear();
     }
@@ -122,6 +115,13 @@ void media(const SinglePage::Input &input, const PageData::Part &add)
 }
 
 } // namespace
+
+std::string SinglePage::address(const Media &media)
+{
+    if (media.bytes.empty())
+        return {};
+    return "data:" + media.type + ";base64," + Base64::encode(media.bytes);
+}
 
 std::string SinglePage::policy(std::string_view scriptHash, std::string_view styleHash)
 {

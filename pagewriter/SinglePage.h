@@ -46,6 +46,8 @@ public:
 
     // Gives the file a part at a time to add; the same input gives the same bytes.
     static void write(const Input &input, const PageData::Part &add);
+    // The media as a data: address; empty for none.
+    static std::string address(const Media &media);
     // The Content-Security-Policy of a file whose script and sheet have these hashes (base64).
     static std::string policy(std::string_view scriptHash, std::string_view styleHash);
 };

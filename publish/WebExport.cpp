@@ -9,6 +9,7 @@
 #include "PageScript.h"
 #include "PageTexts.h"
 #include "RegularFile.h"
+#include "ResultClips.h"
 #include "ScriptData.h"
 #include "ShowAddresses.h"
 #include "SinglePage.h"
@@ -99,19 +100,22 @@ public:
     {
         quizzesClips.reserve(quizzes.size());
         for (const WebExport::Quiz &quiz : quizzes)
-            quizzesClips.push_back(quizClips(quiz));
+            quizzesClips.push_back(
+                ResultClips::of(quiz.lines, [this](const char *file) { return clip(file); }));
         readBanner();
         scrollpic = { "image/jpeg", designPicture("scrollpic.jpg", BannerPixels, "jpeg") };
         logo = { "image/png", designPicture("logo-2x.png", {}, "png") };
     }
 
-    struct QuizClips
+    // Every clip the window can play for some quiz: each name's own and the no-winner clip.
+    void useEveryClip()
     {
-        std::array<std::string, QuizAnswerCount> names; // file names, empty: none
-        std::string noWinner;
-    };
+        for (const SoundClip &sound : SoundClips)
+            clip(sound.sound);
+        clip(NoWinnerSound);
+    }
 
-    std::vector<QuizClips> quizzesClips;
+    std::vector<ResultClips> quizzesClips;
     // Each clip that passes, by its file name, and their names in the order the quizzes use them.
     std::map<std::string, SinglePage::Media> clips;
     std::vector<std::string> clipOrder;
@@ -120,21 +124,6 @@ public:
     SinglePage::Media logo;
 
 private:
-    QuizClips quizClips(const WebExport::Quiz &quiz)
-    {
-        QuizClips clips;
-        bool anyEmptyName = false;
-        for (std::size_t k = 0; k < QuizAnswerCount; ++k) {
-            const std::string &name = quiz.lines[QuizNameLine + k];
-            anyEmptyName = anyEmptyName || name.empty();
-            if (const char *sound = soundClipFor(name))
-                clips.names[k] = clip(sound);
-        }
-        if (anyEmptyName)
-            clips.noWinner = clip(NoWinnerSound);
-        return clips;
-    }
-
     // FILE once it passes the window's limits; empty, with one warning, when it does not.
     std::string clip(const char *file)
     {
@@ -249,22 +238,28 @@ void writeFolder(ExportFolder &folder, const std::vector<WebExport::Quiz> &quizz
     });
 }
 
+// The single file's input without its quizzes: the page's parts, its texts and what it shows.
+SinglePage::Input pageInput(PageMedia &media, const WebExport::Sources &sources)
+{
+    return { compiled(QStringLiteral("index.html")),
+             compiled(QStringLiteral("style.css")),
+             playerParts(true),
+             pageTexts(sources),
+             ShowAddresses::Web.toStdString(),
+             ShowAddresses::Contact.toStdString(),
+             std::move(media.banner),
+             std::move(media.scrollpic),
+             std::move(media.logo),
+             {},
+             std::move(media.clips) };
+}
+
 // The single file's input: the page's parts, its texts, the quizzes and what they show.
 SinglePage::Input singlePage(const std::vector<WebExport::Quiz> &quizzes, const WebExport::Sources &sources,
                              QStringList &warnings)
 {
     PageMedia media(quizzes, sources, warnings);
-    SinglePage::Input input { compiled(QStringLiteral("index.html")),
-                              compiled(QStringLiteral("style.css")),
-                              playerParts(true),
-                              pageTexts(sources),
-                              ShowAddresses::Web.toStdString(),
-                              ShowAddresses::Contact.toStdString(),
-                              std::move(media.banner),
-                              std::move(media.scrollpic),
-                              std::move(media.logo),
-                              {},
-                              std::move(media.clips) };
+    SinglePage::Input input = pageInput(media, sources);
     for (std::size_t i = 0; i < quizzes.size(); ++i)
         input.quizzes.push_back({ quizzes[i].name.toStdString(), &quizzes[i].lines,
                                   media.quizzesClips[i].names, media.quizzesClips[i].noWinner });
@@ -335,6 +330,13 @@ WebExport::Result WebExport::writeSingleFile(const QString &fileName, const std:
     }
     result.indexPath = FileName::fromNative(file.placed());
     return result;
+}
+
+SinglePage::Input WebExport::singleFileKit(const Sources &sources, QStringList &warnings)
+{
+    PageMedia media({}, sources, warnings);
+    media.useEveryClip();
+    return pageInput(media, sources);
 }
 
 qint64 WebExport::quizBytes(const std::vector<Quiz> &quizzes)

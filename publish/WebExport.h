@@ -2,6 +2,7 @@
 #pragma once
 
 #include "QuizFile.h"
+#include "SinglePage.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -73,6 +74,10 @@ public:
     // in one step once the new one is whole. Result::indexPath is the file.
     static Result writeSingleFile(const QString &file, const std::vector<Quiz> &quizzes,
                                   const Sources &sources, const Options &options);
+    // The page as one file without its quizzes, as writeSingleFile makes it, with every clip the
+    // window can play for a quiz (each name's own and the no-winner clip) that passes its limits:
+    // what the studio publishes a quiz with, choosing its clips as ResultClips does.
+    static SinglePage::Input singleFileKit(const Sources &sources, QStringList &warnings);
     // The text of the quizzes' lines, in bytes.
     static qint64 quizBytes(const std::vector<Quiz> &quizzes);
 };

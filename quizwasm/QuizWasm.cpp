@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "QuizWasm.h"
 
+#include "EntryPoint.h"
 #include "Json.h"
 #include "LineText.h"
 #include "MemoryBuffer.h"
@@ -10,13 +11,6 @@
 #include "QuizFileError.h"
 #include "Utf8.h"
 #include "Windows1252.h"
-
-#if __has_include(<emscripten/emscripten.h>)
-#include <emscripten/emscripten.h>
-#else
-// A native build (the fuzz target) has no module to export from.
-#define EMSCRIPTEN_KEEPALIVE
-#endif
 
 #include <algorithm>
 #include <cstdint>
@@ -138,17 +132,6 @@ std::vector<QuizFinding> findingsOf(const char *bytes, std::size_t size, double 
     return QuizChecker::checkStart(std::string_view(bytes, size), static_cast<std::uint64_t>(checked));
 }
 
-// Runs call(), with any exception turned into the result failed.
-template<typename Call, typename Result>
-Result guarded(Call call, Result failed)
-{
-    try {
-        return call();
-    } catch (...) {
-        return failed;
-    }
-}
-
 } // namespace
 
 extern "C" {
@@ -264,6 +247,12 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_convert_to_utf8(QuizDocument *document)
             return 0;
         },
         -1);
+}
+
+EMSCRIPTEN_KEEPALIVE std::string *quizwasm_findings(const QuizDocument *document)
+{
+    return guarded([&] { return new std::string(findingsJson(QuizChecker::checkBytes(document->bytes()))); },
+                   static_cast<std::string *>(nullptr));
 }
 
 EMSCRIPTEN_KEEPALIVE int quizwasm_save(const QuizDocument *document, std::string **bytes)

@@ -44,6 +44,8 @@ void quizwasm_mark_saved(QuizDocument *document);
 int quizwasm_set_line(QuizDocument *document, std::size_t index, const char *text, std::size_t size);
 // Every line written again in UTF-8 as it reads now, so that nothing the user sees changes.
 int quizwasm_convert_to_utf8(QuizDocument *document);
+// The checker's findings on the document as it would be saved, as quizwasm_check gives them.
+std::string *quizwasm_findings(const QuizDocument *document);
 // The bytes the editor would write, in *bytes: 0 when given, 1 when the editor refuses to save a
 // quiz with errors, 2 when the file would be too large for the editor to open again, -1 on failure.
 int quizwasm_save(const QuizDocument *document, std::string **bytes);

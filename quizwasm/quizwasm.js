@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's quiz engine compiled to WebAssembly, for pages: check a file's bytes as --check
-// does, and open, edit and save a quiz as the editor does. A classic script: load
+// does, open, edit and save a quiz as the editor does, and publish it as the page in one file as
+// `matchmaker --export-web --single-file` does. A classic script: load
 // quizwasm-engine.js (the module factory QuizWasmEngine) and quizwasm-binary.js (the module's
 // wasm as base64, QuizWasmBinary) before it, then QuizWasm.load() gives a promise of the engine.
 // In Node.js, pass both: QuizWasm.load(require('./quizwasm-engine.js'), binary).
@@ -111,6 +112,103 @@
             },
         };
 
+        // Calls call(pointer, size) for each text's UTF-8 bytes in turn, all in the heap at once.
+        function withTexts(texts, call) {
+            const [first, ...rest] = texts;
+            const bytes = typeof first === 'string' ? utf8.encode(first) : first;
+            return withBytes(bytes, function (pointer, size) {
+                if (rest.length === 0) return call([pointer, size]);
+                return withTexts(rest, function (...more) {
+                    return call([pointer, size], ...more);
+                });
+            });
+        }
+
+        // The engine's kit filled from the studio's kit-page.js and kit-media.js.
+        function newKit(kit, media) {
+            const handle = module._quizwasm_kit_new();
+            if (!handle) throw new Error('quizwasm: out of memory for the kit');
+            const fill = function (status) {
+                if (status !== 0) throw new Error('quizwasm: the kit cannot be filled');
+            };
+            [kit.html, kit.style, kit.texts, kit.web, kit.contact].forEach(function (text, field) {
+                withTexts([text], function ([pointer, size]) {
+                    fill(module._quizwasm_kit_text(handle, field, pointer, size));
+                });
+            });
+            kit.parts.forEach(function (part) {
+                withTexts([part.name, part.text], function (name, text) {
+                    fill(module._quizwasm_kit_part(handle, name[0], name[1], text[0], text[1]));
+                });
+            });
+            // Kind as quizwasm_kit_media takes it: 0 a banner picture, 1 the scrollpic, 2 the logo,
+            // 3 a clip.
+            const add = function (kind, name, item) {
+                const given = item || { type: '', data: '' };
+                withTexts([name, given.type, fromBase64(given.data)], function (file, type, bytes) {
+                    fill(
+                        module._quizwasm_kit_media(
+                            handle,
+                            kind,
+                            file[0],
+                            file[1],
+                            type[0],
+                            type[1],
+                            bytes[0],
+                            bytes[1],
+                        ),
+                    );
+                });
+            };
+            media.banner.forEach(function (picture) {
+                add(0, '', picture);
+            });
+            add(1, '', media.scrollpic);
+            add(2, '', media.logo);
+            Object.keys(media.clips).forEach(function (file) {
+                add(3, file, media.clips[file]);
+            });
+            return handle;
+        }
+
+        function Publisher(kit, media) {
+            this.texts = kit.texts;
+            this.handle = newKit(kit, media);
+        }
+        Publisher.prototype = {
+            live: function () {
+                if (!this.handle) throw new Error('quizwasm: the publisher is closed');
+                return this.handle;
+            },
+            // { bytes } of the page in one file for a quiz file of this name holding the document,
+            // or { refused: 'errors' } when the checker finds errors in it.
+            publish: function (document, name) {
+                const handle = this.live();
+                const published = withTexts([name], function ([pointer, size]) {
+                    return withOut(function (out) {
+                        return module._quizwasm_publish(handle, document.live(), pointer, size, out);
+                    });
+                });
+                if (published.result === 0) return { bytes: takeBytes(published.out) };
+                if (published.result < 0) throw new Error('quizwasm: the quiz cannot be published');
+                return { refused: 'errors' };
+            },
+            // { texts, quizzes }: what the page in one file plays the document with (its
+            // window.MatchMakerTexts and window.MatchMakerQuizzes, pictures and clips in place),
+            // errors and all.
+            tryData: function (document, name) {
+                const handle = this.live();
+                const quizzes = withTexts([name], function ([pointer, size]) {
+                    return takeText(module._quizwasm_try_data(handle, document.live(), pointer, size));
+                });
+                return { texts: JSON.parse(this.texts), quizzes: JSON.parse(quizzes) };
+            },
+            close: function () {
+                if (this.handle) module._quizwasm_kit_free(this.handle);
+                this.handle = 0;
+            },
+        };
+
         return {
             // How many of a file's first bytes check() needs: a page need read no more of it.
             prefixBytes: module._quizwasm_prefix_bytes(),
@@ -144,6 +242,15 @@
                         });
                     }),
                 );
+            },
+            // The checker's findings on the document as it would be saved, as check() gives them.
+            findings: function (document) {
+                return JSON.parse(takeText(module._quizwasm_findings(document.live())));
+            },
+            // What publishes documents with the studio's kit (window.StudioKit) and media
+            // (window.StudioMedia); close() frees it.
+            publisher: function (kit, media) {
+                return new Publisher(kit, media);
             },
             // The largest file open() accepts: a page need read no more than one byte beyond it.
             documentLimit: module._quizwasm_document_limit(),

@@ -121,6 +121,7 @@ class Studio {
 
     accepted(index) {
         this.form.accept(index);
+        if (this.element('status').textContent) this.status('');
         this.refresh();
     }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "ResultTexts.h"
 #include "StudioTexts.h"
 
 #include <QFile>
@@ -67,25 +68,20 @@ void TestStudioTexts::holdsEveryMessageOfTheEngine()
 {
     // The results' words are the player's; a missing file, a folder or a device never reaches the
     // studio, which reads the bytes the browser gives it.
-    const QSet<QString> notTheStudios {
-        "Your results!",
-        "%1: %2",
-        "Your most compatible with %1!,  If you would like to try again press ok.  If you want to quit hit "
-        "cancel. ",
-        "Your most compatible with all the guys!,  If you would like to try again press ok.  If you want to "
-        "quit hit cancel. ",
-        "%1 and %2 tied with %3 votes each; the later name wins.",
-        "%1, %2 and %3 tied with %4 votes each; the later name wins.",
-        "%1, %2, %3 and %4 tied with %5 votes each; the later name wins.",
+    QSet<QString> notTheStudios {
         "the file does not exist.",
         "it is a folder, not a quiz file.",
         "it is not a regular file.",
     };
+    for (const char *result :
+         { ResultTexts::Title, ResultTexts::Prompt, ResultTexts::NoWinnerPrompt, ResultTexts::Detail,
+           ResultTexts::Ties[2], ResultTexts::Ties[3], ResultTexts::Ties[4] })
+        notTheStudios.insert(QString::fromUtf8(result));
     const QSet<QString> engine
         = sourcesOf(MATCHMAKER_TRANSLATIONS_DIR "/matchmaker_de.ts", QStringLiteral("Quiz"));
     QVERIFY(engine.size() > notTheStudios.size());
     QSet<QString> keys;
-    for (const QJsonValue &key : tables["keys"].toArray())
+    for (const QJsonValue key : tables["keys"].toArray())
         keys.insert(key.toString());
     for (const QString &message : engine - notTheStudios)
         QVERIFY2(keys.contains(message), qPrintable(message));

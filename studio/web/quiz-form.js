@@ -124,7 +124,10 @@ class QuizForm {
             if (!votes) return;
             const name = names[(i % 5) - 1];
             const text = name.trim() ? this.T('votes for %1', name) : this.T('votes for (no name yet)');
-            if (votes.textContent !== text) votes.textContent = text;
+            if (votes.textContent === text) return;
+            // A long name is cut at the field's side; its tooltip holds it whole, as in the editor.
+            votes.textContent = text;
+            votes.title = text;
         });
     }
 

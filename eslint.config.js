@@ -45,10 +45,6 @@ module.exports = [
         languageOptions: { globals: { ...globals.serviceworker } },
     },
     {
-        files: ['studio/make-try-page.js'],
-        languageOptions: { sourceType: 'commonjs', globals: { ...globals.node } },
-    },
-    {
         // The engine is also a module for Node, where the differential test runs it.
         files: ['publish/web/engine.js'],
         languageOptions: { globals: { module: 'writable' } },

@@ -24,6 +24,13 @@ for size in 16 32 48 64 128 256; do expected+=("share/icons/hicolor/${size}x$siz
 for file in "${expected[@]}"; do
     [[ -s "$usr/$file" ]] || fail "missing /usr/$file"
 done
+# The studio, where the build had emscripten: the folder a static host serves as it is.
+if [[ -d "$usr/share/matchmaker/studio" ]]; then
+    for file in quizwasm.js quizwasm-engine.js quizwasm-binary.js kit-page.js kit-media.js studio-texts.js \
+        try.html player/controller.js player/style.css icon-192.png icon-512.png; do
+        [[ -s "$usr/share/matchmaker/studio/$file" ]] || fail "missing /usr/share/matchmaker/studio/$file"
+    done
+fi
 [[ -x "$usr/games/matchmaker" && -x "$usr/libexec/matchmaker/matchmaker" ]] \
     || fail "the launcher or the program is not executable"
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs the Debian packages that the named tasks need and that are not installed yet.
-# Usage: scripts/install-deps.sh build|run|test|fuzz|package|lint ...
+# Usage: scripts/install-deps.sh build|run|test|fuzz|package|lint|studio ...
 # Quick when nothing is missing: it only asks dpkg. Needs root, or sudo.
 set -euo pipefail
 
@@ -13,6 +13,9 @@ declare -A needs=(
     [package]="dpkg-dev file desktop-file-utils appstream lintian shared-mime-info xdg-utils libfile-mimeinfo-perl"
     [lint]="clang-format clang-tidy git nodejs"
 )
+# The studio (scripts/studio.sh): the build, emscripten for the engine, Node for its build steps and
+# Python for the server.
+needs[studio]="${needs[build]} emscripten nodejs python3"
 
 wanted=()
 for task in "$@"; do

@@ -11,10 +11,13 @@ build="${MATCHMAKER_PACKAGE_DIR:-$root/build-package}"
 
 "$root/scripts/install-deps.sh" build package
 
-# Only the installed program is built: cpack's install step would otherwise build everything.
+# Only what is installed is built: cpack's install step would otherwise build everything. The
+# studio is part of it where emscripten is installed (the build then has the target).
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target matchmaker
+targets=(matchmaker)
+[[ -d "$build/studio-build" ]] && targets+=(studio)
+cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
 rm -f "$build"/matchmaker_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 debs=("$build"/matchmaker_*.deb)

@@ -19,7 +19,7 @@ update() {
         [[ "$catalogue" == *_en.ts ]] && options=(-pluralonly)
         "$lupdate" -silent -locations none -no-obsolete "${options[@]}" -extensions cpp,h,ui \
             "$root/quiz" "$root/quiztext" "$root/media" "$root/toolkit" "$root/design" "$root/controls" \
-            "$root/publish" "$root/windows" "$root/app" -ts "$catalogue"
+            "$root/publish" "$root/windows" "$root/app" "$root/studio" -ts "$catalogue"
     done
 }
 

@@ -933,6 +933,73 @@ Ein fehlerhafter Aufruf endet mit dem Rückgabewert 2.
     </message>
 </context>
 <context>
+    <name>Studio</name>
+    <message>
+        <source>Match Maker Studio</source>
+        <translation>Match Maker Studio</translation>
+    </message>
+    <message>
+        <source>%1 - Match Maker Studio</source>
+        <translation>%1 – Match Maker Studio</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Publish as Web Page</source>
+        <translation>Als Webseite veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Open a quiz file, or drop one anywhere on this page.</source>
+        <translation>Öffne eine Quizdatei oder lege eine irgendwo auf dieser Seite ab.</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Veröffentlicht</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The quiz as it plays</source>
+        <translation>Das Quiz, wie es gespielt wird</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>the browser did not allow writing to it.</source>
+        <translation>der Browser hat das Schreiben in die Datei nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>The quiz engine cannot start in this browser: %1</source>
+        <translation>Die Quiz-Engine kann in diesem Browser nicht starten: %1</translation>
+    </message>
+</context>
+<context>
     <name>URLLink</name>
     <message>
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>

@@ -933,6 +933,73 @@ Une commande erronée se termine avec le code 2.
     </message>
 </context>
 <context>
+    <name>Studio</name>
+    <message>
+        <source>Match Maker Studio</source>
+        <translation>Match Maker Studio</translation>
+    </message>
+    <message>
+        <source>%1 - Match Maker Studio</source>
+        <translation>%1 – Match Maker Studio</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Essayer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Publish as Web Page</source>
+        <translation>Publier en page web</translation>
+    </message>
+    <message>
+        <source>Open a quiz file, or drop one anywhere on this page.</source>
+        <translation>Ouvrez un fichier de quiz, ou déposez-en un n’importe où sur cette page.</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Publié</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The quiz as it plays</source>
+        <translation>Le quiz tel qu’il se joue</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>the browser did not allow writing to it.</source>
+        <translation>le navigateur n’a pas permis d’y écrire.</translation>
+    </message>
+    <message>
+        <source>The quiz engine cannot start in this browser: %1</source>
+        <translation>Le moteur du quiz ne peut pas démarrer dans ce navigateur : %1</translation>
+    </message>
+</context>
+<context>
     <name>URLLink</name>
     <message>
         <source>Unable to load &apos;%1&apos; : %2 (Error %3)</source>

@@ -110,11 +110,10 @@ class QuizForm {
     }
 
     // Puts back the text the quiz holds, the caret where it was as far as the text reaches.
-    restore(index) {
+    restore(index, caret) {
         const field = this.fields[index];
-        const caret = field.selectionStart;
         field.value = this.accepted[index];
-        const at = Math.min(caret === null ? field.value.length : caret, field.value.length);
+        const at = Math.min(caret, field.value.length);
         field.setSelectionRange(at, at);
     }
 
@@ -125,7 +124,10 @@ class QuizForm {
             if (!votes) return;
             const name = names[(i % 5) - 1];
             const text = name.trim() ? this.T('votes for %1', name) : this.T('votes for (no name yet)');
-            if (votes.textContent !== text) votes.textContent = text;
+            if (votes.textContent === text) return;
+            // A long name is cut at the field's side; its tooltip holds it whole, as in the editor.
+            votes.textContent = text;
+            votes.title = text;
         });
     }
 

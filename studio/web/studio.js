@@ -106,13 +106,14 @@ class Studio {
             this.accepted(index);
             return;
         }
+        const caret = field.selectionStart === null ? field.value.length : field.selectionStart;
         this.convertQuestion.ask().then((yes) => {
             if (yes) {
                 this.document.convertToUtf8();
                 this.document.setLine(index, field.value);
                 this.accepted(index);
             } else {
-                this.form.restore(index);
+                this.form.restore(index, caret);
             }
             field.focus();
         });
@@ -120,6 +121,7 @@ class Studio {
 
     accepted(index) {
         this.form.accept(index);
+        if (this.element('status').textContent) this.status('');
         this.refresh();
     }
 

@@ -66,6 +66,11 @@ class PuppeteerTab {
         return this.page.keyboard.press(key);
     }
 
+    // Types the text into the focused element, key by key.
+    type(text) {
+        return this.page.keyboard.type(text);
+    }
+
     evaluate(fn, ...args) {
         return within(60000, 'a script in the page', this.page.evaluate(fn, ...args));
     }
@@ -125,6 +130,10 @@ class WebKitTab {
 
     press(key) {
         return this.session.press(key);
+    }
+
+    async type(text) {
+        for (const key of text) await this.session.press(key);
     }
 
     evaluate(fn, ...args) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What the browser tests share: the exporter (MATCHMAKER_EXPORT, a command to which DIR FILE...
 // are appended; MATCHMAKER_DATA its pictures, clips and shipped quizzes), the tested copy of each
-// exported page, a local web server, waiting for a state, and the results that the page's own
-// engine (publish/web/engine.js, which web_engine_diff holds equal to the program's) works out.
+// exported page, local web servers, waiting for a state, the results that the page's own engine
+// (publish/web/engine.js, which web_engine_diff holds equal to the program's) works out, playing
+// them by keys, and axe.
 'use strict';
 const assert = require('node:assert/strict');
 const crypto = require('node:crypto');

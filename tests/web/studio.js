@@ -118,9 +118,10 @@ const ROWS = [
         ],
     },
     {
-        what: 'names twice and one empty: warnings, the first activated',
+        what: 'dropped, names twice and one empty: warnings, the first activated',
         name: 'names.qzt',
         quiz: 'names',
+        drop: true,
         activate: true,
     },
     {
@@ -218,17 +219,25 @@ async function showsEventually(tab, wanted, what) {
     });
 }
 
-function openQuiz(tab, name, bytes) {
+// Opens the bytes as a file of this name chosen in the file input, or dropped on the page.
+function openQuiz(tab, name, bytes, drop = false) {
     return tab.evaluate(
-        (fileName, base64) => {
+        (fileName, base64, dropped) => {
             const transfer = new DataTransfer();
             transfer.items.add(new File([Uint8Array.from(atob(base64), (c) => c.charCodeAt(0))], fileName));
+            if (dropped) {
+                const event = { dataTransfer: transfer, bubbles: true, cancelable: true };
+                document.body.dispatchEvent(new DragEvent('dragover', event));
+                document.body.dispatchEvent(new DragEvent('drop', event));
+                return;
+            }
             const input = document.getElementById('file');
             input.files = transfer.files;
             input.dispatchEvent(new Event('change', { bubbles: true }));
         },
         name,
         bytes.toString('base64'),
+        drop,
     );
 }
 
@@ -411,7 +420,7 @@ async function runRow(engine, way, row) {
         const bytes = QUIZZES[row.quiz];
         const file = fileOf(row.name, bytes);
         const lines = editor(file, '--lines').bytes.toString('utf8').split('\n').slice(0, 104);
-        await openQuiz(tab, row.name, bytes);
+        await openQuiz(tab, row.name, bytes, row.drop);
         await showsEventually(tab, expected(row.name, bytes, lines, false), 'the quiz opened');
         if (row.activate) await activate(tab);
         await save(tab, row.name, bytes);

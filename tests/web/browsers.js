@@ -81,6 +81,11 @@ class PuppeteerTab {
         return within(60000, 'a script in the frame', frame.evaluate(fn, ...args));
     }
 
+    // The keys go to the focused frame.
+    pressInFrame(selector, key) {
+        return this.press(key);
+    }
+
     // The clipboard API, or the one a test put aside as testClipboard where it took the API away.
     clipboardText() {
         return this.evaluate(() => (window.testClipboard || navigator.clipboard).readText());
@@ -140,14 +145,23 @@ class WebKitTab {
         return this.session.evaluate(fn, ...args);
     }
 
-    async inFrame(selector, fn, ...args) {
+    inFrame(selector, fn, ...args) {
+        return this.withFrame(selector, () => this.evaluate(fn, ...args));
+    }
+
+    // WebDriver sends keys to the document of the frame it is switched to, not to a focused frame.
+    pressInFrame(selector, key) {
+        return this.withFrame(selector, () => this.press(key));
+    }
+
+    async withFrame(selector, action) {
         const element = await this.session.command('POST', '/element', {
             using: 'css selector',
             value: selector,
         });
         await this.session.command('POST', '/frame', { id: element });
         try {
-            return await this.evaluate(fn, ...args);
+            return await action();
         } finally {
             await this.session.command('POST', '/frame/parent', {});
         }

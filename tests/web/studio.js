@@ -267,6 +267,8 @@ async function download(tab, id) {
         () => tab.evaluate((n) => window.StudioDownloads[n] || null, count),
         Boolean,
         `${id} downloads a file`,
+        // The first publish prepares the pictures and clips: slow on a busy machine.
+        30000,
     );
     return { name: got.name, type: got.type, bytes: Buffer.from(got.base64, 'base64') };
 }

@@ -102,6 +102,12 @@ const ROWS = [
         convert: 'yes',
     },
     {
+        what: 'Windows-1252: € typed, which it holds',
+        name: 'windows.qzt',
+        quiz: 'windows',
+        edits: [[50, '5 €']],
+    },
+    {
         what: 'Windows-1252: ✓ typed, left unconverted',
         name: 'windows.qzt',
         quiz: 'windows',

@@ -73,6 +73,13 @@ std::string tryData(const PublishKit &kit, const QuizText &lines, std::string na
     return script.substr(QuizzesStart.size(), script.size() - QuizzesStart.size() - QuizzesEnd.size());
 }
 
+// The quiz's name as the program names a quiz file: its name without its folder.
+std::string quizName(const char *name, std::size_t size)
+{
+    const std::string_view path(name, size);
+    return std::string(path.substr(path.rfind('/') + 1));
+}
+
 } // namespace
 
 extern "C" {
@@ -148,7 +155,7 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_publish(const PublishKit *kit, const QuizDocum
         [&] {
             if (QuizChecker::hasError(QuizChecker::checkBytes(document->bytes())))
                 return 1;
-            const SinglePage::Input input = pageFor(*kit, document->lines(), std::string(name, nameSize));
+            const SinglePage::Input input = pageFor(*kit, document->lines(), quizName(name, nameSize));
             auto written = std::make_unique<std::string>();
             SinglePage::write(input, [&](std::string_view part) { *written += part; });
             *page = written.release();
@@ -161,7 +168,7 @@ EMSCRIPTEN_KEEPALIVE std::string *quizwasm_try_data(const PublishKit *kit, const
                                                     const char *name, std::size_t nameSize)
 {
     return guarded(
-        [&] { return new std::string(tryData(*kit, document->lines(), std::string(name, nameSize))); },
+        [&] { return new std::string(tryData(*kit, document->lines(), quizName(name, nameSize))); },
         static_cast<std::string *>(nullptr));
 }
 

@@ -15,11 +15,12 @@
 #include <string_view>
 #include <vector>
 
-// What the program puts around a quiz in the page as one file; its clips are every one a quiz may
-// play, of which a page holds only those its quiz plays.
+// What the program puts around a quiz in the page as one file, and every clip a quiz may play, of
+// which a page holds only those its quiz plays.
 struct PublishKit
 {
-    SinglePage::Input page;
+    SinglePage::Input page; // without quizzes and clips
+    std::map<std::string, SinglePage::Media> clips;
 };
 
 namespace {
@@ -32,7 +33,7 @@ constexpr std::string_view QuizzesEnd = ";\n";
 ResultClips clipsFor(const PublishKit &kit, const QuizText &lines)
 {
     return ResultClips::of(lines, [&](const char *file) {
-        return kit.page.clips.count(file) > 0 ? std::string(file) : std::string();
+        return kit.clips.count(file) > 0 ? std::string(file) : std::string();
     });
 }
 
@@ -40,20 +41,19 @@ SinglePage::Input pageFor(const PublishKit &kit, const QuizText &lines, std::str
 {
     SinglePage::Input input = kit.page;
     const ResultClips clips = clipsFor(kit, lines);
-    input.clips.clear();
     for (const std::string &file : clips.names) {
         if (!file.empty())
-            input.clips[file] = kit.page.clips.at(file);
+            input.clips[file] = kit.clips.at(file);
     }
     if (!clips.noWinner.empty())
-        input.clips[clips.noWinner] = kit.page.clips.at(clips.noWinner);
+        input.clips[clips.noWinner] = kit.clips.at(clips.noWinner);
     input.quizzes = { { std::move(name), &lines, clips.names, clips.noWinner } };
     return input;
 }
 
 std::string clipAddress(const PublishKit &kit, const std::string &file)
 {
-    return file.empty() ? file : SinglePage::address(kit.page.clips.at(file));
+    return file.empty() ? file : SinglePage::address(kit.clips.at(file));
 }
 
 std::string tryData(const PublishKit &kit, const QuizText &lines, std::string name)
@@ -138,7 +138,7 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_kit_media(PublishKit *kit, int kind, const cha
                 page.logo = std::move(media);
                 return 0;
             case 3:
-                page.clips[std::string(name, nameSize)] = std::move(media);
+                kit->clips[std::string(name, nameSize)] = std::move(media);
                 return 0;
             default:
                 return -1;

@@ -248,9 +248,9 @@ function openQuiz(tab, name, bytes, drop = false) {
 }
 
 // The studio once its engine has started, with a new quiz.
-async function openStudio(engine, way, page = TESTED) {
+async function openStudio(engine, way) {
     const tab = await browsers.open(engine);
-    await tab.goto((await folderUrl(studio, way)) + page);
+    await tab.goto((await folderUrl(studio, way)) + TESTED);
     await until(
         () => tab.evaluate(() => !document.getElementById('open').disabled),
         Boolean,

@@ -463,7 +463,22 @@ function spliced(bytes, line, text) {
     return Buffer.from(lines.join('\r\n'), 'latin1');
 }
 
-// axe with a new quiz, with findings, with the question to convert open, and after publishing.
+// The accessible name and description of the fields of these lines.
+function fieldNames(tab, lines) {
+    return tab.evaluate(
+        (numbers) =>
+            numbers.map((n) => {
+                const field = document.getElementById(`line-${n}`);
+                const described = document.getElementById(field.getAttribute('aria-describedby'));
+                const name = field.getAttribute('aria-label') || field.labels[0].textContent;
+                return [name, described ? described.textContent : ''];
+            }),
+        lines,
+    );
+}
+
+// axe with a new quiz, with findings (and the fields' names), with the question to convert open,
+// and after publishing.
 async function axeRun(engine) {
     const tab = await openStudio(engine, 'file');
     const found = {};
@@ -478,6 +493,12 @@ async function axeRun(engine) {
             'findings',
         );
         found['a quiz with findings'] = await violations(tab);
+        assert.deepEqual(await fieldNames(tab, [11, 12, 14, 102]), [
+            ['Question 3', ''],
+            ['Question 3, answer A', 'votes for Kest'],
+            ['Question 3, answer C', 'votes for (no name yet)'],
+            ['Name for answer B', ''],
+        ]);
         await openQuiz(tab, 'windows.qzt', QUIZZES.windows);
         await until(
             () => tab.evaluate(() => document.title.startsWith('windows.qzt')),

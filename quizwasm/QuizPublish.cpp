@@ -15,11 +15,12 @@
 #include <string_view>
 #include <vector>
 
-// What the program puts around a quiz in the page as one file; its clips are every one a quiz may
-// play, of which a page holds only those its quiz plays.
+// What the program puts around a quiz in the page as one file, and every clip a quiz may play, of
+// which a page holds only those its quiz plays.
 struct PublishKit
 {
-    SinglePage::Input page;
+    SinglePage::Input page; // without quizzes and clips
+    std::map<std::string, SinglePage::Media> clips;
 };
 
 namespace {
@@ -32,7 +33,7 @@ constexpr std::string_view QuizzesEnd = ";\n";
 ResultClips clipsFor(const PublishKit &kit, const QuizText &lines)
 {
     return ResultClips::of(lines, [&](const char *file) {
-        return kit.page.clips.count(file) > 0 ? std::string(file) : std::string();
+        return kit.clips.count(file) > 0 ? std::string(file) : std::string();
     });
 }
 
@@ -40,20 +41,19 @@ SinglePage::Input pageFor(const PublishKit &kit, const QuizText &lines, std::str
 {
     SinglePage::Input input = kit.page;
     const ResultClips clips = clipsFor(kit, lines);
-    input.clips.clear();
     for (const std::string &file : clips.names) {
         if (!file.empty())
-            input.clips[file] = kit.page.clips.at(file);
+            input.clips[file] = kit.clips.at(file);
     }
     if (!clips.noWinner.empty())
-        input.clips[clips.noWinner] = kit.page.clips.at(clips.noWinner);
+        input.clips[clips.noWinner] = kit.clips.at(clips.noWinner);
     input.quizzes = { { std::move(name), &lines, clips.names, clips.noWinner } };
     return input;
 }
 
 std::string clipAddress(const PublishKit &kit, const std::string &file)
 {
-    return file.empty() ? file : SinglePage::address(kit.page.clips.at(file));
+    return file.empty() ? file : SinglePage::address(kit.clips.at(file));
 }
 
 std::string tryData(const PublishKit &kit, const QuizText &lines, std::string name)
@@ -71,6 +71,13 @@ std::string tryData(const PublishKit &kit, const QuizText &lines, std::string na
     std::string script;
     PageData::write({}, shown, { quiz }, [&](std::string_view part) { script += part; });
     return script.substr(QuizzesStart.size(), script.size() - QuizzesStart.size() - QuizzesEnd.size());
+}
+
+// The quiz's name as the program names a quiz file: its name without its folder.
+std::string quizName(const char *name, std::size_t size)
+{
+    const std::string_view path(name, size);
+    return std::string(path.substr(path.rfind('/') + 1));
 }
 
 } // namespace
@@ -131,7 +138,7 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_kit_media(PublishKit *kit, int kind, const cha
                 page.logo = std::move(media);
                 return 0;
             case 3:
-                page.clips[std::string(name, nameSize)] = std::move(media);
+                kit->clips[std::string(name, nameSize)] = std::move(media);
                 return 0;
             default:
                 return -1;
@@ -148,7 +155,7 @@ EMSCRIPTEN_KEEPALIVE int quizwasm_publish(const PublishKit *kit, const QuizDocum
         [&] {
             if (QuizChecker::hasError(QuizChecker::checkBytes(document->bytes())))
                 return 1;
-            const SinglePage::Input input = pageFor(*kit, document->lines(), std::string(name, nameSize));
+            const SinglePage::Input input = pageFor(*kit, document->lines(), quizName(name, nameSize));
             auto written = std::make_unique<std::string>();
             SinglePage::write(input, [&](std::string_view part) { *written += part; });
             *page = written.release();
@@ -161,7 +168,7 @@ EMSCRIPTEN_KEEPALIVE std::string *quizwasm_try_data(const PublishKit *kit, const
                                                     const char *name, std::size_t nameSize)
 {
     return guarded(
-        [&] { return new std::string(tryData(*kit, document->lines(), std::string(name, nameSize))); },
+        [&] { return new std::string(tryData(*kit, document->lines(), quizName(name, nameSize))); },
         static_cast<std::string *>(nullptr));
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The quiz's 104 lines as fields, in the order of the file: twenty groups of a question and its four
-// answers, then the four names. Each field is #line-N, N the file's line number, named as the quiz
+// The quiz's 104 lines as fields, as the quiz editor shows them: the four names first, whom the
+// answers vote for, then twenty groups of a question and its four answers. Each field is #line-N, N the file's line number, named as the quiz
 // editor names it; an answer says whom it votes for. Quiz text is only ever a field's value or an
 // element's textContent.
 /* exported QuizForm */
@@ -30,28 +30,32 @@ class QuizForm {
 
     build() {
         const blocks = document.createDocumentFragment();
-        for (let q = 1; q <= QuizForm.questions; ++q) {
-            const block = this.group(this.T('Question %1', q));
-            this.addField(block, this.T('Question:'), this.T('Question %1', q));
-            QuizForm.letters.forEach((letter) => {
-                const row = this.addField(
-                    block,
-                    this.T(`Answer ${letter}:`),
-                    this.T('Question %1, answer %2', q, letter),
-                );
-                this.addVotes(row);
-            });
-            blocks.appendChild(block);
-        }
         const names = this.group(this.T('Cast members'));
-        QuizForm.letters.forEach((letter) =>
+        QuizForm.letters.forEach((letter, k) =>
             this.addField(
                 names,
+                QuizForm.nameLine + k,
                 this.T(`Answer &${letter} votes for:`).replace('&', ''),
                 this.T('Name for answer %1', letter),
             ),
         );
         blocks.appendChild(names);
+        for (let q = 1; q <= QuizForm.questions; ++q) {
+            const block = this.group(this.T('Question %1', q));
+            const first = 5 * q - 4;
+            this.addField(block, first, this.T('Question:'), this.T('Question %1', q));
+            QuizForm.letters.forEach((letter, k) => {
+                const line = first + 1 + k;
+                const row = this.addField(
+                    block,
+                    line,
+                    this.T(`Answer ${letter}:`),
+                    this.T('Question %1, answer %2', q, letter),
+                );
+                this.addVotes(row, line);
+            });
+            blocks.appendChild(block);
+        }
         this.form.appendChild(blocks);
     }
 
@@ -61,8 +65,7 @@ class QuizForm {
         return block;
     }
 
-    addField(block, caption, name) {
-        const line = this.fields.length + 1;
+    addField(block, line, caption, name) {
         const row = block.appendChild(document.createElement('div'));
         row.className = 'row';
         const label = row.appendChild(document.createElement('label'));
@@ -73,14 +76,13 @@ class QuizForm {
         field.id = `line-${line}`;
         field.autocomplete = 'off';
         field.setAttribute('aria-label', name);
-        this.fields.push(field);
-        this.votes.push(null);
-        this.accepted.push('');
+        this.fields[line - 1] = field;
+        this.votes[line - 1] = null;
+        this.accepted[line - 1] = '';
         return row;
     }
 
-    addVotes(row) {
-        const line = this.fields.length;
+    addVotes(row, line) {
         const votes = row.appendChild(document.createElement('span'));
         votes.className = 'votes';
         votes.id = `votes-${line}`;

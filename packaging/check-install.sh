@@ -26,7 +26,7 @@ for file in "${expected[@]}"; do
 done
 # The studio, where the build had emscripten: the folder a static host serves as it is.
 if [[ -d "$usr/share/matchmaker/studio" ]]; then
-    for file in quizwasm.js quizwasm-engine.js quizwasm-binary.js kit-page.js kit-media.js studio-texts.js \
+    for file in quizwasm.js quizwasm-engine.js quizwasm-binary.js kit-page.js kit-media.js index.html studio-page.js sw.js \
         try.html player/controller.js player/style.css icon-192.png icon-512.png; do
         [[ -s "$usr/share/matchmaker/studio/$file" ]] || fail "missing /usr/share/matchmaker/studio/$file"
     done

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The engine's page writer with the page's parts and media (kit-page.js, kit-media.js): the quiz
-// as the one HTML file the program publishes, and as the data the player of Try it takes. Made on
-// first use, as it holds the media.
+// as the one HTML file the program publishes, and as the data the player of Try it takes. The two
+// scripts are loaded after the studio has started, and the writer is made on first use, as it
+// holds the media.
+/* global ScriptLoader */
 /* exported Publishing */
 class Publishing {
     constructor(engine) {
@@ -9,22 +11,25 @@ class Publishing {
         this.publisher = null;
     }
 
-    get available() {
-        return Boolean(window.StudioKit && window.StudioMedia && typeof this.engine.publisher === 'function');
+    // Starts loading the page's parts and media; resolves once the writer can be made.
+    load() {
+        return ScriptLoader.load(['kit-page.js', 'kit-media.js']);
     }
 
     writer() {
-        if (!this.publisher) this.publisher = this.engine.publisher(window.StudioKit, window.StudioMedia);
-        return this.publisher;
+        return this.load().then(() => {
+            if (!this.publisher) this.publisher = this.engine.publisher(window.StudioKit, window.StudioMedia);
+            return this.publisher;
+        });
     }
 
-    // { bytes } of the page, or { refused: 'errors' }.
+    // A promise of { bytes } of the page, or of { refused: 'errors' }.
     publish(document, name) {
-        return this.writer().publish(document, name);
+        return this.writer().then((writer) => writer.publish(document, name));
     }
 
     tryData(document, name) {
-        return this.writer().tryData(document, name);
+        return this.writer().then((writer) => writer.tryData(document, name));
     }
 
     // The page's file name: the quiz file's name with .html for its extension.

@@ -3,7 +3,7 @@
 // engine (quizwasm.js), which opens, checks, edits, saves and publishes the quiz as the quiz editor
 // does. It starts once the engine has loaded, with a new quiz.
 /* global QuizWasm, StudioLanguage, QuizForm, FindingsList, FileOpening, FileSaving, Downloads,
-   Publishing, TryDialog, ConvertQuestion, StudioApp */
+   Publishing, TryDialog, ConvertQuestion, StudioApp, ScriptLoader */
 class Studio {
     constructor(engine, language) {
         this.engine = engine;
@@ -42,10 +42,9 @@ class Studio {
         window.addEventListener('beforeunload', (event) => {
             if (this.document && this.document.modified) event.preventDefault();
         });
-        const canPublish = this.publishing.available;
-        for (const id of ['new', 'open', 'save', 'try', 'publish'])
-            this.element(id).disabled = !canPublish && (id === 'try' || id === 'publish');
+        for (const id of ['new', 'open', 'save', 'try', 'publish']) this.element(id).disabled = false;
         this.newQuiz();
+        this.publishing.load().catch((error) => this.problem(this.startError(error)));
     }
 
     shortcut(event) {
@@ -173,8 +172,17 @@ class Studio {
         return (error && error.message) || String(error);
     }
 
+    // Publishes and tries the quiz as it is when the button is pressed, even if the page's parts
+    // arrive later.
     publish() {
-        const published = this.publishing.publish(this.document, this.quizName);
+        const name = this.quizName;
+        this.publishing
+            .publish(this.document, name)
+            .then((published) => this.published(published, name))
+            .catch((error) => this.problem(this.startError(error)));
+    }
+
+    published(published, name) {
         if (published.refused) {
             this.problem(
                 this.T(
@@ -183,13 +191,20 @@ class Studio {
             );
             return;
         }
-        Downloads.offer(Publishing.pageName(this.quizName), 'text/html', published.bytes);
+        Downloads.offer(Publishing.pageName(name), 'text/html', published.bytes);
         this.problem('');
         this.status(this.T('Published'));
     }
 
     tryIt() {
-        this.tryDialog.open(this.publishing.tryData(this.document, this.quizName));
+        this.publishing
+            .tryData(this.document, this.quizName)
+            .then((data) => this.tryDialog.open(data))
+            .catch((error) => this.problem(this.startError(error)));
+    }
+
+    startError(error) {
+        return this.T('The quiz engine cannot start in this browser: %1', error.message || String(error));
     }
 
     problem(text) {
@@ -204,10 +219,15 @@ class Studio {
     // The page's own words, written in English in the markup.
     static translatePage(language) {
         document.documentElement.lang = language.language;
-        for (const element of document.querySelectorAll('[data-text]'))
-            element.textContent = language.text(element.dataset.text);
-        for (const element of document.querySelectorAll('[data-title]'))
-            element.title = language.text(element.dataset.title);
+        // Only what differs is written: the English words in the markup stay as first painted.
+        for (const element of document.querySelectorAll('[data-text]')) {
+            const text = language.text(element.dataset.text);
+            if (element.textContent !== text) element.textContent = text;
+        }
+        for (const element of document.querySelectorAll('[data-title]')) {
+            const title = language.text(element.dataset.title);
+            if (element.title !== title) element.title = title;
+        }
         document.title = language.text('Match Maker Studio');
     }
 
@@ -215,7 +235,9 @@ class Studio {
         const language = new StudioLanguage(window.StudioTexts);
         Studio.translatePage(language);
         StudioApp.install();
-        QuizWasm.load()
+        ScriptLoader.afterPaint()
+            .then(() => ScriptLoader.load(['quizwasm-engine.js', 'quizwasm-binary.js', 'quizwasm.js']))
+            .then(() => QuizWasm.load())
             .then((engine) => new Studio(engine, language).start())
             .catch((error) => {
                 document.getElementById('problem').textContent = language.text(

@@ -83,9 +83,14 @@ std::string PageData::quiz(const Quiz &quiz)
 void PageData::write(std::string_view texts, const Page &page, const std::vector<Quiz> &quizzes,
                      const Part &add)
 {
-    std::string script = "window.MatchMakerTexts = ";
-    script += texts;
-    script += ";\nwindow.MatchMakerQuizzes = {";
+    add("window.MatchMakerTexts = " + std::string(texts) + ";\nwindow.MatchMakerQuizzes = ");
+    writeQuizzes(page, quizzes, add);
+    add(";\n");
+}
+
+void PageData::writeQuizzes(const Page &page, const std::vector<Quiz> &quizzes, const Part &add)
+{
+    std::string script = "{";
     appendMember(script, "banner");
     script += '[';
     for (std::size_t i = 0; i < page.banner.size(); ++i) {
@@ -113,5 +118,5 @@ void PageData::write(std::string_view texts, const Page &page, const std::vector
     script += ',';
     appendMember(script, "web");
     JsonText::appendString(script, page.web);
-    add(script + "};\n");
+    add(script + '}');
 }

@@ -48,4 +48,7 @@ public:
     // has been added. texts is the JSON of the page's texts (its strings as JsonText writes them).
     static void write(std::string_view texts, const Page &page, const std::vector<Quiz> &quizzes,
                       const Part &add);
+    // The quizzes' object alone, as write assigns it: what a page is given when it is handed the
+    // data instead of reading it from a script.
+    static void writeQuizzes(const Page &page, const std::vector<Quiz> &quizzes, const Part &add);
 };

@@ -25,10 +25,6 @@ struct PublishKit
 
 namespace {
 
-// What the data of the page's script starts with before the quizzes' object, for no texts.
-constexpr std::string_view QuizzesStart = "window.MatchMakerTexts = ;\nwindow.MatchMakerQuizzes = ";
-constexpr std::string_view QuizzesEnd = ";\n";
-
 // The clips of the quiz's results among the kit's, by file name.
 ResultClips clipsFor(const PublishKit &kit, const QuizText &lines)
 {
@@ -68,9 +64,9 @@ std::string tryData(const PublishKit &kit, const QuizText &lines, std::string na
     PageData::Quiz quiz { std::move(name), &lines, {}, clipAddress(kit, clips.noWinner) };
     for (std::size_t k = 0; k < QuizAnswerCount; ++k)
         quiz.clips[k] = clipAddress(kit, clips.names[k]);
-    std::string script;
-    PageData::write({}, shown, { quiz }, [&](std::string_view part) { script += part; });
-    return script.substr(QuizzesStart.size(), script.size() - QuizzesStart.size() - QuizzesEnd.size());
+    std::string data;
+    PageData::writeQuizzes(shown, { quiz }, [&](std::string_view part) { data += part; });
+    return data;
 }
 
 // The quiz's name as the program names a quiz file: its name without its folder.
